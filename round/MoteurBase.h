@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Rows of a query, read whole: the game's queries return a word or ten scores.
+struct ResultatRequete {
+  QStringList colonnes;
+  QList<QVariantList> lignes;
+};
+
+// One connection of the database engine to a password-protected game
+// database. The program opens it once at start-up and holds it for the whole
+// run; record views on the same file borrow it, so the key is derived once.
+// Every failure throws ErreurBase.
+class MoteurBase {
+public:
+  // `connexion` is a connect string such as ";pwd=secret". The file is never
+  // created: a missing file is an error.
+  static std::unique_ptr<MoteurBase> OuvrirBase(const QString &fichier, bool exclusif,
+                                                bool lectureSeule, const QString &connexion);
+  ~MoteurBase();
+  MoteurBase(const MoteurBase &) = delete;
+  MoteurBase &operator=(const MoteurBase &) = delete;
+
+  // The open connection to this file, or nullptr.
+  static MoteurBase *Ouverte(const QString &fichier);
+  // The value of "pwd" in a connect string, empty when there is none.
+  static QString MotDePasse(const QString &connexion);
+
+  const QString &Fichier() const { return m_fichier; }
+
+  ResultatRequete Lire(const QString &sql, const QVariantList &parametres = {});
+  // Runs a statement that changes the file; returns the number of rows changed.
+  int Ecrire(const QString &sql, const QVariantList &parametres = {});
+  // Whether rows of this table can be addressed by their rowid.
+  bool AdressableParRowid(const QString &table);
+
+private:
+  MoteurBase(sqlite3 *base, const QString &fichier);
+  sqlite3_stmt *Preparer(const QString &sql, int action);
+  void Lier(sqlite3_stmt *instruction, const QVariantList &parametres, int action);
+  [[noreturn]] void Echec(int action, int code) const;
+  static QString Cle(const QString &fichier);
+
+  sqlite3 *m_base;
+  QString m_fichier;
+  // Statements are prepared once and kept: a lookup then costs a bind and a step.
+  QHash<QString, sqlite3_stmt *> m_instructions;
+  QHash<QString, bool> m_tablesAvecRowid;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariantList>
+
+// A small game database made for one test in a throw-away folder, keyed with
+// the game's password unless told otherwise.
+class BaseEssai {
+public:
+  struct Score {
+    QVariant nom, score, date;
+  };
+
+  explicit BaseEssai(const QStringList &mots = {}, const QList<Score> &scores = {},
+                     const QByteArray &cle = "kzq731");
+
+  QString Fichier() const { return m_dossier.filePath(QStringLiteral("Vocadix.dat")); }
+  QString Dossier() const { return m_dossier.path(); }
+  // The SCORES rows as the file holds them, in rowid order, read with a
+  // connection of the test's own.
+  QList<QVariantList> Scores() const;
+  QByteArray Octets() const;
+
+  static const QString Connexion;
+
+private:
+  QTemporaryDir m_dossier;
+  QByteArray m_cle;
+};

@@ -1,0 +1,127 @@
+// The program that builds the game database: it creates the file when absent,
+// renews only the dictionary afterwards, and never loses the players' scores.
+
+#include "round/MoteurBase.h"
+#include "round/VueDonnees.h"
+#include "tests/BaseEssai.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestCreeBase : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir m_dossier;
+
+  QString Liste() const { return m_dossier.filePath(QStringLiteral("mots.txt")); }
+  QString Base() const { return m_dossier.filePath(QStringLiteral("Vocadix.dat")); }
+
+  void EcrireListe(const QByteArray &contenu) {
+    QFile f(Liste());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(contenu);
+  }
+  int Lancer(const QString &connexion = BaseEssai::Connexion) {
+    QProcess p;
+    p.start(QStringLiteral(VOCADIX_CREEBASE), {Liste(), Base(), connexion});
+    if (!p.waitForFinished(60000))
+      return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  }
+  QByteArray Octets() const {
+    QFile f(Base());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  QStringList Dictionnaire() {
+    auto moteur = MoteurBase::OuvrirBase(Base(), false, false, BaseEssai::Connexion);
+    QStringList mots;
+    for (const QVariantList &ligne : moteur->Lire(QStringLiteral("SELECT NOM FROM DICO")).lignes)
+      mots << ligne.at(0).toString();
+    return mots;
+  }
+  void AjouterScore(const QString &nom, int score) {
+    auto moteur = MoteurBase::OuvrirBase(Base(), false, false, BaseEssai::Connexion);
+    VueDonnees vue;
+    vue.DefinirFichier(Base());
+    vue.DefinirSource(QStringLiteral("Select * from SCORES order by SCORE"));
+    vue.Rafraichir();
+    vue.Ajouter();
+    vue.DefinirChamp(QStringLiteral("NOM"), nom);
+    vue.DefinirChamp(QStringLiteral("SCORE"), score);
+    vue.DefinirChamp(QStringLiteral("DATE"), QDate(2026, 12, 9));
+    vue.MettreAJour();
+  }
+  QStringList Scores() {
+    auto moteur = MoteurBase::OuvrirBase(Base(), false, false, BaseEssai::Connexion);
+    QStringList scores;
+    for (const QVariantList &l :
+         moteur->Lire(QStringLiteral("SELECT NOM, SCORE, DATE FROM SCORES ORDER BY rowid")).lignes)
+      scores << QStringLiteral("%1|%2|%3").arg(l.at(0).toString(), l.at(1).toString(),
+                                               l.at(2).toString());
+    return scores;
+  }
+
+private Q_SLOTS:
+  void init() { QFile::remove(Base()); }
+
+  void lesScoresSurviventAuRenouvellementDuDictionnaire() {
+    EcrireListe("A\nMAISON\nZEBRE\n");
+    QCOMPARE(Lancer(), 0);
+    QCOMPARE(Dictionnaire(), (QStringList{"A", "MAISON", "ZEBRE"}));
+    AjouterScore(QStringLiteral("ÉLODIE"), 42);
+    AjouterScore(QStringLiteral("O'NEIL"), 7);
+
+    EcrireListe("A\nMAISONS\nOEUVRE\n");
+    QCOMPARE(Lancer(), 0);
+    QCOMPARE(Dictionnaire(), (QStringList{"A", "MAISONS", "OEUVRE"}));
+    QCOMPARE(Scores(), (QStringList{"ÉLODIE|42|2026-12-09", "O'NEIL|7|2026-12-09"}));
+  }
+
+  void uneBaseAJourNEstPasReecrite() {
+    EcrireListe("CHAT\nCHIEN\n");
+    QCOMPARE(Lancer(), 0);
+    AjouterScore(QStringLiteral("PAUL"), 12);
+    const QByteArray avant = Octets();
+    QCOMPARE(Lancer(), 0);
+    QCOMPARE(Octets(), avant);
+  }
+
+  void uneBaseSupprimeeEstRecreee() {
+    EcrireListe("CHAT\n");
+    QCOMPARE(Lancer(), 0);
+    QVERIFY(QFile::remove(Base()));
+    QCOMPARE(Lancer(), 0);
+    QCOMPARE(Dictionnaire(), QStringList{"CHAT"});
+    QVERIFY(!QFile::exists(Base() + QStringLiteral(".nouveau")));
+  }
+
+  void uneListeFautiveOuUnAutreMotDePasseLaissentLaBaseIntacte_data() {
+    QTest::addColumn<QByteArray>("liste");
+    QTest::addColumn<QString>("connexion");
+    QTest::newRow("minuscules") << QByteArray("CHAT\nchien\n") << BaseEssai::Connexion;
+    QTest::newRow("accent") << QByteArray("CHAT\nÉTÉ\n") << BaseEssai::Connexion;
+    QTest::newRow("trop long") << QByteArray("ABCDEFGHIJ\n") << BaseEssai::Connexion;
+    QTest::newRow("non triée") << QByteArray("CHIEN\nCHAT\n") << BaseEssai::Connexion;
+    QTest::newRow("doublon") << QByteArray("CHAT\nCHAT\n") << BaseEssai::Connexion;
+    QTest::newRow("ligne vide") << QByteArray("CHAT\n\nCHIEN\n") << BaseEssai::Connexion;
+    QTest::newRow("autre mot de passe") << QByteArray("LOUP\n") << QStringLiteral(";pwd=autre");
+  }
+  void uneListeFautiveOuUnAutreMotDePasseLaissentLaBaseIntacte() {
+    QFETCH(QByteArray, liste);
+    QFETCH(QString, connexion);
+    EcrireListe("CHAT\n");
+    QCOMPARE(Lancer(), 0);
+    AjouterScore(QStringLiteral("PAUL"), 12);
+    const QByteArray avant = Octets();
+
+    EcrireListe(liste);
+    QCOMPARE(Lancer(connexion), 1);
+    QCOMPARE(Octets(), avant);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestCreeBase)
+#include "TestCreeBase.moc"

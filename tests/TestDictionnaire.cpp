@@ -1,0 +1,65 @@
+// The dictionary the game ships, looked up as the game looks a word up: it
+// holds the words players of this game accept, and only those.
+
+#include "round/MoteurBase.h"
+#include "round/VueDonnees.h"
+#include "tests/BaseEssai.h"
+
+#include <QTest>
+#include <memory>
+
+class TestDictionnaire : public QObject {
+  Q_OBJECT
+
+  const QString m_fichier = QStringLiteral(VOCADIX_DOSSIER_PROGRAMME "/Vocadix.dat");
+  std::unique_ptr<MoteurBase> m_moteur;
+
+private Q_SLOTS:
+  void initTestCase() {
+    m_moteur = MoteurBase::OuvrirBase(m_fichier, false, true, BaseEssai::Connexion);
+  }
+
+  void unMotEstAccepteSelonSaNature_data() {
+    QTest::addColumn<QString>("mot");
+    QTest::addColumn<bool>("accepte");
+    const char *acceptes[] = {
+        "MAISON",    "MAISONS",  "CHANTER",   "CHANTANT", "CHANTE",   "CHANTEE",
+        "CHANTES",   "CHANTEES", "SALIERE",   "ETRANGERE", "OEUVRE",  "A",
+        "Y",         "ET",       "OU",        "LES",      "TRES",     "BIEN",
+        "FINIR",     "FINIS",    "FINIES",    "PRENDRE",  "PRISES",   "ALLANT",
+        "CHEVAUX",   "BELLES",   "HIBOUX",    "COEUR",    "NOEUDS",   "GARCON",
+        "AIGUE",     "OUI",      "HELAS",     "PARMI",    "AUPRES",   "ETE",
+        "EXTASIER",  "SYNTAXE",  "QUOI",      "VOUS"};
+    const char *refuses[] = {"CHANTERAI", "MANGIONS", "CHANTONS", "MANGEAIT", "FINISSONS",
+                             "PRENNENT",  "VIENDRA",  "MARSEILLE", "PARIS",   "KM",
+                             "KG",        "XQZWRTPLM", "AUJOURD",  "CHANTEZ", "DISONS"};
+    for (const char *mot : acceptes)
+      QTest::newRow(mot) << QString::fromLatin1(mot) << true;
+    for (const char *mot : refuses)
+      QTest::newRow(mot) << QString::fromLatin1(mot) << false;
+  }
+  void unMotEstAccepteSelonSaNature() {
+    QFETCH(QString, mot);
+    QFETCH(bool, accepte);
+    VueDonnees vue;
+    vue.DefinirFichier(m_fichier);
+    vue.DefinirSource(QStringLiteral("Select * from DICO where NOM = ?"), {mot});
+    vue.Rafraichir();
+    QCOMPARE(!vue.FinFichier() && !vue.DebutFichier(), accepte);
+    vue.FermerBase();
+  }
+
+  void chaqueMotEstEcritEnCapitalesSansAccentsDeUnANeufLettres() {
+    const auto lignes = m_moteur->Lire(QStringLiteral(
+        "SELECT count(*), min(length(NOM)), max(length(NOM)) FROM DICO")).lignes;
+    QVERIFY(lignes.at(0).at(0).toInt() > 50000);
+    QCOMPARE(lignes.at(0).at(1).toInt(), 1);
+    QCOMPARE(lignes.at(0).at(2).toInt(), 9);
+    const auto horsAlphabet = m_moteur->Lire(QStringLiteral(
+        "SELECT NOM FROM DICO WHERE NOM GLOB '*[^A-Z]*' LIMIT 5")).lignes;
+    QCOMPARE(horsAlphabet.size(), 0);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestDictionnaire)
+#include "TestDictionnaire.moc"
