@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian 12, as root or through sudo), builds, then
+# either starts the game ("jouer") or runs the whole test suite ("tester").
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PAQUETS=(
+  g++ cmake ninja-build pkg-config          # compiler and build
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
+  libsqlcipher-dev libx11-dev               # game database, keyboard lights
+  fonts-liberation2                         # Arial-compatible fonts
+  xvfb xauth openbox xdotool x11-utils imagemagick   # real-window tests
+  dbus at-spi2-core python3-pyatspi         # reading the real window's widgets
+  pulseaudio pulseaudio-utils sox           # real-audio tests
+)
+
+installer() {
+  local manquants=()
+  for p in "${PAQUETS[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+      manquants+=("$p")
+  done
+  if ((${#manquants[@]})); then
+    echo "Installation de : ${manquants[*]}"
+    local sudo=""
+    [[ $(id -u) -ne 0 ]] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+      "${manquants[@]}"
+  fi
+}
+
+construire() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build build -j "$(nproc)"
+}
+
+case "${1:-}" in
+  jouer)
+    installer
+    construire
+    exec build/bin/vocadix
+    ;;
+  tester)
+    installer
+    construire
+    exec ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ;;
+  *)
+    echo "usage : bash vocadix.sh jouer | tester" >&2
+    exit 2
+    ;;
+esac
