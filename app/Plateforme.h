@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Everything the game asks of its platform that a test cannot do for real:
+// the boxes and dialogs that wait for the player, the shell, the help viewer,
+// the sound card, the screen, the other copies of the program, the clock.
+// The program uses PlateformeQt; the tests use a recording fake.
+class Plateforme {
+public:
+  enum class Icone { Arret, Question };
+
+  virtual ~Plateforme() = default;
+
+  // A modal box with one OK button.
+  virtual void AfficherMessage(QWidget *parent, const QString &titre, const QString &texte,
+                               Icone icone) = 0;
+  // Runs a dialog modally and returns its result once it has closed.
+  virtual int ExecuterDialogue(QDialog &dialogue) = 0;
+  // The shell's "Open" on a document or an address.
+  virtual void Ouvrir(QWidget *parent, const QString &document) = 0;
+  virtual void AfficherAide(QWidget *parent, const QString &fichier) = 0;
+  // Plays a wave image without waiting; the next sound cuts this one short.
+  virtual void JouerSon(const QByteArray &image) = 0;
+
+  virtual int LargeurEcranTwips() const = 0;
+  // True when another copy of the program is already running.
+  virtual bool AutreExemplaire() = 0;
+  virtual QString FichierProgramme() const = 0;
+  virtual QDateTime Maintenant() const = 0;
+
+  // The random-number generator: re-seeded from the clock, then giving
+  // numbers uniform in [0, 1).
+  virtual void ReamorcerAleatoire() = 0;
+  virtual double Aleatoire() = 0;
+};

@@ -1,0 +1,74 @@
+#include "app/PlateformeQt.h"
+
+#include "about/FenetreAide.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+#include <chrono>
+#include <cmath>
+
+PlateformeQt::PlateformeQt() = default;
+
+PlateformeQt::~PlateformeQt() { delete m_aide; }
+
+void PlateformeQt::AfficherMessage(QWidget *parent, const QString &titre, const QString &texte,
+                                   Icone icone) {
+  QMessageBox boite(icone == Icone::Question ? QMessageBox::Question : QMessageBox::Critical,
+                    titre, texte, QMessageBox::Ok, parent);
+  boite.exec();
+}
+
+int PlateformeQt::ExecuterDialogue(QDialog &dialogue) { return dialogue.exec(); }
+
+void PlateformeQt::Ouvrir(QWidget *, const QString &document) {
+  // An address goes to its own program, anything else is a file.
+  const QUrl adresse(document);
+  QDesktopServices::openUrl(adresse.scheme().size() > 1 ? adresse
+                                                        : QUrl::fromLocalFile(document));
+}
+
+void PlateformeQt::AfficherAide(QWidget *, const QString &fichier) {
+  // One help window, brought back rather than opened twice.
+  if (!m_aide)
+    m_aide = new FenetreAide;
+  m_aide->Ouvrir(fichier);
+}
+
+void PlateformeQt::JouerSon(const QByteArray &image) { m_lecteur.Jouer(image); }
+
+int PlateformeQt::LargeurEcranTwips() const {
+  const QScreen *ecran = QGuiApplication::primaryScreen();
+  return ecran ? qRound(ecran->geometry().width() * 1440.0 / ecran->logicalDotsPerInchX()) : 0;
+}
+
+bool PlateformeQt::AutreExemplaire() {
+  // Copies installed in different folders may run side by side.
+  const QByteArray dossier = QCoreApplication::applicationDirPath().toUtf8();
+  const QString nom = QStringLiteral("vocadix-%1.verrou")
+                          .arg(QString::fromLatin1(
+                              QCryptographicHash::hash(dossier, QCryptographicHash::Sha1)
+                                  .toHex()
+                                  .left(16)));
+  m_verrou = std::make_unique<QLockFile>(QDir::temp().filePath(nom));
+  m_verrou->setStaleLockTime(0);
+  return !m_verrou->tryLock(0);
+}
+
+QString PlateformeQt::FichierProgramme() const { return QCoreApplication::applicationFilePath(); }
+
+QDateTime PlateformeQt::Maintenant() const { return QDateTime::currentDateTime(); }
+
+void PlateformeQt::ReamorcerAleatoire() {
+  m_generateur.seed(quint64(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+double PlateformeQt::Aleatoire() {
+  // 53 random bits: uniform in [0, 1), never 1.
+  return std::ldexp(double(m_generateur() >> 11), -53);
+}
