@@ -98,6 +98,7 @@ Depart::Depart(Plateforme &plateforme, QWidget *parent)
     : QMainWindow(parent), m_plateforme(plateforme) {
   setObjectName(QStringLiteral("Depart"));
   setFont(Police(8.25));
+  ChronoPartie.setObjectName(QStringLiteral("ChronoPartie"));
   ChronoPartie.setInterval(1000);
   // Ticks keep to the second: 46 of them take 46 seconds.
   ChronoPartie.setTimerType(Qt::PreciseTimer);

@@ -51,6 +51,13 @@ public:
 
   const Globales &Etat() const { return G; }
 
+  // Event handlers of the controls.
+  void BarreBoutons_ButtonClick(const QString &cle);
+  void ChronoPartie_Timer();
+  void Lettre_MouseDown(int k);
+  void Lettre_DragDrop(int t);
+  void Lettre_DblClick(int k);
+
 protected:
   void closeEvent(QCloseEvent *evenement) override;
   bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -59,11 +66,6 @@ protected:
 private:
   void CreerControles();
   void DisposerAuDemarrage();
-  void BarreBoutons_ButtonClick(const QString &cle);
-  void ChronoPartie_Timer();
-  void Lettre_MouseDown(int k);
-  void Lettre_DragDrop(int t);
-  void Lettre_DblClick(int k);
   void ProcTirage(Tirage::Sorte sorte);
   void ProcSuiteTirage();
   void FinirPartie();

@@ -1,6 +1,7 @@
 #include "app/PlateformeQt.h"
 
 #include "about/FenetreAide.h"
+#include "app/Twips.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -44,7 +45,8 @@ void PlateformeQt::JouerSon(const QByteArray &image) { m_lecteur.Jouer(image); }
 
 int PlateformeQt::LargeurEcranTwips() const {
   const QScreen *ecran = QGuiApplication::primaryScreen();
-  return ecran ? qRound(ecran->geometry().width() * 1440.0 / ecran->logicalDotsPerInchX()) : 0;
+  return ecran ? qRound(Twips::DepuisPixels(ecran->geometry().width(), ecran->logicalDotsPerInchX()))
+               : 0;
 }
 
 bool PlateformeQt::AutreExemplaire() {
