@@ -85,3 +85,10 @@ QByteArray BaseEssai::Octets() const {
   QFile f(Fichier());
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+void BaseEssai::Executer(const char *sql) const {
+  sqlite3 *base = Ouvrir(Fichier(), m_cle, SQLITE_OPEN_READWRITE);
+  if (sqlite3_exec(base, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+    qFatal("base d'essai : %s", sqlite3_errmsg(base));
+  sqlite3_close(base);
+}

@@ -22,6 +22,8 @@ public:
   // connection of the test's own.
   QList<QVariantList> Scores() const;
   QByteArray Octets() const;
+  // Runs a statement with a connection of the test's own, as another program would.
+  void Executer(const char *sql) const;
 
   static const QString Connexion;
 
