@@ -12,6 +12,8 @@
 #include "letters/Tuile.h"
 #include "round/ErreurBase.h"
 #include "round/MoteurBase.h"
+#include "scores/Enregistre.h"
+#include "scores/Scores.h"
 
 #include "VersionAppli.h"
 
@@ -99,6 +101,7 @@ Depart::Depart(Plateforme &plateforme, QWidget *parent)
   setObjectName(QStringLiteral("Depart"));
   setFont(Police(8.25));
   ChronoPartie.setObjectName(QStringLiteral("ChronoPartie"));
+  ChronoPartie.setParent(this); // found by name like every control; destroyed as a member first
   ChronoPartie.setInterval(1000);
   // Ticks keep to the second: 46 of them take 46 seconds.
   ChronoPartie.setTimerType(Qt::PreciseTimer);
@@ -701,8 +704,13 @@ void Depart::ProcVerification() {
 void Depart::ProcScores() {
   if (G.OptionSon == QLatin1String("O"))
     ProcJoueSon(8);
+  ::Scores dialogue(m_plateforme, G, [this](qint16 n) { ProcJoueSon(n); }, this);
+  m_plateforme.ExecuterDialogue(dialogue);
 }
 
 void Depart::ProcApropos() {}
 
-void Depart::OuvrirEnregistre() {}
+void Depart::OuvrirEnregistre() {
+  Enregistre dialogue(m_plateforme, G, Message, this);
+  m_plateforme.ExecuterDialogue(dialogue);
+}

@@ -91,6 +91,7 @@ class _Processus:
 
     def __init__(self):
         self.liste = []
+        self._arretes = set()
 
     def lancer(self, argv, env, journal, **options):
         with open(journal, "ab") as sortie:
@@ -113,10 +114,12 @@ class _Processus:
             processus.wait(timeout=5)
         except subprocess.TimeoutExpired:
             pass
+        self._arretes.add(processus.pid)
 
     def tout_arreter(self):
         for p in reversed(self.liste):
-            self.arreter(p)
+            if p.pid not in self._arretes:
+                self.arreter(p)
         # Helpers started on demand (the accessibility registry) may have
         # left their group but not the session they were born in.
         sessions = {p.pid for p in self.liste}
@@ -140,7 +143,10 @@ def _executer(argv, env, delai=10):
 class Seance:
     """The throw-away folder, session bus and accessibility bus of one script."""
 
-    def __init__(self):
+    def __init__(self, duree_max=150):
+        self.duree_max = duree_max
+        # For a developer: a screenshot after every case, and the files kept.
+        self.captures = bool(os.environ.get("VOCADIX_REEL_CAPTURES"))
         self.dossier = tempfile.mkdtemp(prefix="vocadix-reel-")
         self.processus = _Processus()
         self._numero = 0
@@ -172,6 +178,9 @@ class Seance:
 
     def __enter__(self):
         signal.signal(signal.SIGTERM, _sortir_sur_signal)
+        # Fail, with diagnostics, before CTest's own timeout kills us outright.
+        signal.signal(signal.SIGALRM, _trop_long)
+        signal.alarm(self.duree_max)
         try:
             self._demarrer_bus()
         except BaseException:
@@ -180,8 +189,9 @@ class Seance:
         return self
 
     def __exit__(self, type_exc, exc, trace):
+        signal.alarm(0)
         self.processus.tout_arreter()
-        if type_exc is None and not self.echec:
+        if type_exc is None and not self.echec and not self.captures:
             shutil.rmtree(self.dossier, ignore_errors=True)
         else:
             print(f"  (files kept in {self.dossier})", flush=True)
@@ -277,6 +287,10 @@ def _sortir_sur_signal(numero, _trame):
     raise SystemExit(f"stopped by signal {numero}")
 
 
+def _trop_long(_numero, _trame):
+    raise Echec("the script ran out of time")
+
+
 def _lire(chemin, fin=4000):
     try:
         with open(chemin, "rb") as f:
@@ -319,6 +333,14 @@ class Ecran:
     def en_marche(self):
         return self._xvfb.poll() is None
 
+    def arreter(self):
+        """Ends the programs on this screen, openbox, then the server."""
+        for programme in self.seance.programmes:
+            if programme.ecran is self:
+                self.seance.processus.arreter(programme.processus)
+        self.seance.processus.arreter(self._openbox)
+        self.seance.processus.arreter(self._xvfb)
+
     def _demarrer_xvfb(self):
         journal = self.seance.chemin("xvfb.log")
         for n in _affichage_libre():
@@ -352,7 +374,7 @@ class Ecran:
         raise Echec("no free display between :70 and :99 for Xvfb: " + _lire(journal))
 
     def _demarrer_openbox(self):
-        openbox = self.seance.processus.lancer(
+        openbox = self._openbox = self.seance.processus.lancer(
             ["openbox", "--sm-disable"], self.env, self.seance.chemin("openbox.log"))
 
         def pret():
@@ -370,16 +392,18 @@ class Ecran:
         verifier(r.returncode == 0, f"xdotool {' '.join(map(str, arguments))}: {r.stderr.strip()}")
         return r.stdout
 
+    # No --sync on moves: it waits forever when the pointer is already there,
+    # and the server applies fake input in order anyway.
     def cliquer(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y, "click", 1)
+        self.xdotool("mousemove", x, y, "click", 1)
 
     def double_cliquer(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y, "click", "--repeat", 2, "--delay", 80, 1)
+        self.xdotool("mousemove", x, y, "click", "--repeat", 2, "--delay", 80, 1)
 
     def glisser(self, depart, arrivee, etapes=12):
         """Press, move in steps, release: the way a hand drags."""
         (x0, y0), (x1, y1) = depart, arrivee
-        self.xdotool("mousemove", "--sync", x0, y0, "mousedown", 1)
+        self.xdotool("mousemove", x0, y0, "mousedown", 1)
         for i in range(1, etapes + 1):
             # Small steps give the drag loop motion to follow; the result is
             # waited for by the caller, not assumed from these pauses.
@@ -394,14 +418,18 @@ class Ecran:
 
     def fenetres(self, pid):
         """Visible top-level windows of a process, as {id: title}."""
-        r = _executer(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", ""],
-                      self.env)
+        r = _executer(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                       "--name", ""], self.env)
         fenetres = {}
         for ligne in r.stdout.split():
             nom = _executer(["xdotool", "getwindowname", ligne], self.env)
             if nom.returncode == 0:
                 fenetres[int(ligne)] = nom.stdout.rstrip("\n")
         return fenetres
+
+    def dialogue(self, fenetre):
+        r = _executer(["xprop", "-id", str(fenetre), "_NET_WM_WINDOW_TYPE"], self.env)
+        return "_NET_WM_WINDOW_TYPE_DIALOG" in r.stdout
 
     def fenetre_active(self):
         r = _executer(["xdotool", "getactivewindow"], self.env)
@@ -460,6 +488,7 @@ class Programme:
         self.processus = ecran.seance.processus.lancer(
             [os.path.join(dossier, "vocadix")], env, self.journal, cwd=ecran.seance.dossier)
         self.pid = self.processus.pid
+        self.principale = None
         ecran.seance.programmes.append(self)
 
     def en_marche(self):
@@ -478,6 +507,9 @@ class Programme:
         """The program's root in the accessibility tree, once it is there."""
         import pyatspi
         bureau = pyatspi.Registry.getDesktop(0)
+        # No main loop runs here to apply the bus's change signals to the
+        # library's cache: it is dropped before every read instead.
+        bureau.clear_cache()
         for i in range(bureau.childCount):
             try:
                 app = bureau.getChildAtIndex(i)
@@ -508,7 +540,40 @@ class Programme:
                 if titre == TITRE and self._est_principale(fenetre):
                     return fenetre
             return None
-        return attendre(trouvee, f'the main window "{TITRE}" of program {self.pid}')
+        self.principale = attendre(trouvee, f'the main window "{TITRE}" of program {self.pid}')
+        return self.principale
+
+    def attendre_boite(self, quoi, delai=DELAI):
+        """The message box the program shows, as (X window, title, text)."""
+        def montree():
+            racine = self.arbre()
+            alerte = racine.trouver(role="alert") if racine is not None else None
+            if alerte is None:
+                return None
+            texte = next((n.nom for n in alerte.tous() if n.role == "label" and n.nom), None)
+            # Tooltips are windows of the program too; boxes are dialogs.
+            fenetres = {f: t for f, t in self.ecran.fenetres(self.pid).items()
+                        if f != self.principale and self.ecran.dialogue(f)}
+            if texte is None or len(fenetres) != 1:
+                return None
+            (fenetre, titre), = fenetres.items()
+            return fenetre, titre, texte
+        return attendre(montree, quoi, delai)
+
+    def fermer_boite(self, fenetre):
+        """Closes a message box with Return, as the player would."""
+        self.ecran.activer(fenetre)
+        self.ecran.touche("Return")
+
+        def fermee():
+            racine = self.arbre()
+            return racine is None or racine.trouver(role="alert") is None
+        attendre(fermee, "the message box to close")
+
+    def maximisee(self, fenetre):
+        r = _executer(["xprop", "-id", str(fenetre), "_NET_WM_STATE"], self.ecran.env)
+        return "_NET_WM_STATE_MAXIMIZED_VERT" in r.stdout and \
+            "_NET_WM_STATE_MAXIMIZED_HORZ" in r.stdout
 
     def _est_principale(self, fenetre):
         # Message boxes are transient for their owner; the main window is not.
@@ -530,8 +595,7 @@ class Noeud:
     @staticmethod
     def lire(accessible):
         import pyatspi
-        from gi.repository import Atspi
-        accessible.set_cache_mask(Atspi.Cache.NONE)
+        accessible.clear_cache()
         return Noeud._lire(accessible, pyatspi)
 
     @staticmethod
@@ -588,6 +652,10 @@ class Essais:
         self.reussis = self.rates = self.sautes = 0
         self.arret = False
 
+    def nouvelle_suite(self):
+        """The cases that follow do not build on the ones before."""
+        self.arret = False
+
     def cas(self, nom, fonction, *arguments):
         if self.arret:
             print(f"SKIP {nom}", flush=True)
@@ -603,6 +671,10 @@ class Essais:
             self._rate(nom, f"{type(erreur).__name__}: {erreur}")
             return None
         print(f"PASS {nom} ({time.monotonic() - debut:.1f} s)", flush=True)
+        if self.seance.captures:
+            for ecran in self.seance.ecrans:
+                if ecran.en_marche():
+                    print(f"  screen :{ecran.numero} saved as {ecran.garder_capture('cas')}")
         self.reussis += 1
         return resultat
 

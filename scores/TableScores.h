@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class VueDonnees;
+
+// The table of the ten best games: a game's total is appended while fewer
+// than ten games are kept, and past that replaces the lowest only when it
+// beats it.
+namespace TableScores {
+
+enum class Issue {
+  Ajoutee,   // appended to a table of fewer than ten
+  Remplacee, // overwrote the lowest of ten
+  Egale,     // equal to the lowest of ten: refused
+  Inferieure, // below the lowest of ten: refused
+  Ignoree,   // the table holds more than ten games, written by other means
+};
+
+constexpr int Taille = 10;
+
+// Offers `score` under `nom` through the record view, which is left closed.
+// Throws ErreurBase when the database fails.
+Issue Proposer(VueDonnees &Data, const QString &fichier, const QString &nom, int score,
+               const QDate &jour);
+
+} // namespace TableScores
