@@ -1,5 +1,7 @@
 #include "about/FenetreAide.h"
 
+#include "app/BanqueImages.h"
+
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -8,6 +10,7 @@
 FenetreAide::FenetreAide(QWidget *parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("FenetreAide"));
   setWindowTitle(QStringLiteral("Aide de Vocadix"));
+  setWindowIcon(BanqueImages::IconeProgramme());
   m_lecteur = new QTextBrowser(this);
   m_lecteur->setObjectName(QStringLiteral("Lecteur"));
   m_lecteur->setOpenExternalLinks(true);

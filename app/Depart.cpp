@@ -1,5 +1,6 @@
 #include "app/Depart.h"
 
+#include "about/Apropos.h"
 #include "app/BanqueImages.h"
 #include "app/BarreCommandes.h"
 #include "app/BarreEtat.h"
@@ -708,7 +709,10 @@ void Depart::ProcScores() {
   m_plateforme.ExecuterDialogue(dialogue);
 }
 
-void Depart::ProcApropos() {}
+void Depart::ProcApropos() {
+  Apropos dialogue(m_plateforme, G, this);
+  m_plateforme.ExecuterDialogue(dialogue);
+}
 
 void Depart::OuvrirEnregistre() {
   Enregistre dialogue(m_plateforme, G, Message, this);

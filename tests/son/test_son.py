@@ -265,14 +265,17 @@ def enregistrer(joue_sons, dossier, processus):
             raise Echec("PulseAudio n'accepte pas de connexion après 20 s")
         time.sleep(0.2)
 
-    # A small fragment size is needed: with the default (2 s) the null sink
-    # renders far ahead, and cutting a stream then mangles what the monitor
-    # delivers (sounds lost or shifted by a second in the recording).
+    # The recorder's latency sets how far ahead the null sink mixes. A stream
+    # that starts or stops makes the sink mix that stretch again, but the
+    # monitor has already handed it over: the recording then misses the
+    # first moments of each sound (about the latency: 20 ms at 20 ms, whole
+    # sounds at the default 2 s) although a card would play them. 5 ms keeps
+    # that below a millisecond.
     brut = os.path.join(dossier, "enregistrement.raw")
     with open(brut, "wb") as sortie:
         enregistreur = processus.lancer(
             ["parec", "-d", PUITS + ".monitor", "--format=s16le", f"--rate={TAUX}",
-             "--channels=1", "--raw", "--latency-msec=20"],
+             "--channels=1", "--raw", "--latency-msec=5"],
             env=environnement, stdout=sortie, stderr=subprocess.DEVNULL)
     limite = time.monotonic() + 10
     while os.path.getsize(brut) < secondes(0.2) * 2:
@@ -488,7 +491,9 @@ def verifier_silence_apres(analyse, k_long, k_bref):
     long_ = analyse.sons[analyse.jeux[k_long]["son"]]
     o_long = analyse.debuts[k_long]
     g_long = analyse.gains.get(k_long) or analyse.gain(k_long, 1.0)
-    prevu = analyse.indice(analyse.jeux[k_bref]["avant"])
+    # The long sound's own start delay, not the first sound's, places the
+    # moment the short one was played.
+    prevu = o_long + secondes(analyse.jeux[k_bref]["avant"] - analyse.jeux[k_long]["avant"])
     fin = analyse.indice(analyse.fin) - secondes(0.1)
     defauts = []
 
