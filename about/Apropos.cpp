@@ -32,7 +32,9 @@ QFont Police(double points, bool gras) {
   return police;
 }
 
-QString Produit() { return QString::fromUtf8(VersionAppli::Produit); }
+QString Produit() {
+  return QString::fromUtf8(VersionAppli::Produit);
+}
 
 } // namespace
 
@@ -41,7 +43,8 @@ QString Apropos::Historique() {
       QStringLiteral("Evolution des versions de : ") + Produit(),
       QString(),
       QStringLiteral("04/2000 - V2.1\tAide en ligne, tableau des scores amélioré et corrections."),
-      QStringLiteral("03/2000 - V2.0\tModification de l'interface, liste des tirages et solutions."),
+      QStringLiteral(
+          "03/2000 - V2.0\tModification de l'interface, liste des tirages et solutions."),
       QStringLiteral("09/1998 - V1.1\tTirage des lettres revu et dictionnaire enrichi."),
       QStringLiteral("12/1997 - V1.0\tPremière version."),
   };
@@ -72,8 +75,7 @@ QString Apropos::Assistance() {
 }
 
 Apropos::Apropos(Plateforme &plateforme, const Globales &globales, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_plateforme(plateforme),
-      G(globales) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_plateforme(plateforme), G(globales) {
   setObjectName(QStringLiteral("Apropos"));
   setWindowTitle(QStringLiteral("A propos de Vocadix"));
   Onglet = new QTabWidget(this);
@@ -168,11 +170,10 @@ Apropos::Apropos(Plateforme &plateforme, const Globales &globales, QWidget *pare
   logo->setPixmap(BanqueImages::Dessin(QStringLiteral(":/images/zari.svg"), QSize(128, 96),
                                        devicePixelRatioF()));
   Placer(logo, 120, 300, 1920, 1440);
-  const std::pair<const char *, const char *> documents[] = {
-      {"Lire Le_ZARi_.txt", "Le_zari_.txt"},
-      {"Lire Adhésion.txt", "Adhesion.txt"},
-      {"Lire Le_ZARi_.hlp", "Le_Zari_.hlp"},
-      {"Lire Le_ZARi_.htm", "Le_Zari_.htm"}};
+  const std::pair<const char *, const char *> documents[] = {{"Lire Le_ZARi_.txt", "Le_zari_.txt"},
+                                                             {"Lire Adhésion.txt", "Adhesion.txt"},
+                                                             {"Lire Le_ZARi_.hlp", "Le_Zari_.hlp"},
+                                                             {"Lire Le_ZARi_.htm", "Le_Zari_.htm"}};
   for (int i = 0; i < 4; ++i)
     Placer(Bouton(zari, QStringLiteral("SSCommand%1").arg(i + 1),
                   QString::fromUtf8(documents[i].first), QString::fromLatin1(documents[i].second)),

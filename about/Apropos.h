@@ -39,7 +39,6 @@ private:
   const Globales &G;
   QTabWidget *Onglet;
   QLabel *Titre, *SousTitre;
-  QLabel *Description, *NomApplication, *Version, *Commentaires, *TradeMarks, *Copyright,
-      *Company;
+  QLabel *Description, *NomApplication, *Version, *Commentaires, *TradeMarks, *Copyright, *Company;
   QPlainTextEdit *Afficheur, *Text1;
 };

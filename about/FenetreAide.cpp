@@ -36,4 +36,6 @@ void FenetreAide::Ouvrir(const QString &fichier) {
   activateWindow();
 }
 
-QString FenetreAide::Texte() const { return m_lecteur->toPlainText(); }
+QString FenetreAide::Texte() const {
+  return m_lecteur->toPlainText();
+}

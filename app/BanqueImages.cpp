@@ -15,7 +15,8 @@ QPixmap BanqueImages::Dessin(const QString &chemin, QSize taille, qreal ratio) {
 }
 
 QIcon BanqueImages::Image(int index) {
-  const QString chemin = QStringLiteral(":/images/bouton%1.svg").arg(index, 2, 10, QLatin1Char('0'));
+  const QString chemin =
+      QStringLiteral(":/images/bouton%1.svg").arg(index, 2, 10, QLatin1Char('0'));
   QIcon icone;
   for (qreal ratio : {1.0, 2.0})
     icone.addPixmap(Dessin(chemin, QSize(31, 31), ratio));

@@ -29,9 +29,8 @@ void BarreCommandes::Inserer(int position, const QString &cle, Style style, int 
     bouton = new QAction(BanqueImages::Image(image), QString(), this);
     bouton->setObjectName(cle);
     bouton->setCheckable(style == Style::Bascule);
-    connect(bouton, &QAction::triggered, this, [this, bouton] {
-      Q_EMIT ButtonClick(bouton->objectName());
-    });
+    connect(bouton, &QAction::triggered, this,
+            [this, bouton] { Q_EMIT ButtonClick(bouton->objectName()); });
   }
   bouton->setProperty(ProprieteImage, image);
   bouton->setProperty(ProprieteStyle, int(style));
@@ -60,7 +59,9 @@ QString BarreCommandes::Cle(int position) const {
   return bouton && !bouton->isSeparator() ? bouton->objectName() : QString();
 }
 
-int BarreCommandes::Image(int position) const { return Bouton(position)->property(ProprieteImage).toInt(); }
+int BarreCommandes::Image(int position) const {
+  return Bouton(position)->property(ProprieteImage).toInt();
+}
 
 BarreCommandes::Style BarreCommandes::StyleBouton(int position) const {
   return Style(Bouton(position)->property(ProprieteStyle).toInt());
@@ -82,7 +83,9 @@ void BarreCommandes::DefinirEnfonce(int position, bool enfonce) {
   bouton->setChecked(enfonce);
 }
 
-bool BarreCommandes::Enfonce(int position) const { return Bouton(position)->isChecked(); }
+bool BarreCommandes::Enfonce(int position) const {
+  return Bouton(position)->isChecked();
+}
 
 void BarreCommandes::Activer(const QString &cle, bool actif) {
   if (QAction *bouton = Bouton(cle))

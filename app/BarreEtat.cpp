@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-
 namespace {
 
 struct Panneau {

@@ -4,8 +4,8 @@
 #include "app/BanqueImages.h"
 #include "app/BarreCommandes.h"
 #include "app/BarreEtat.h"
-#include "app/Plateforme.h"
 #include "app/Mesures.h"
+#include "app/Plateforme.h"
 #include "app/Reglages.h"
 #include "app/Surface.h"
 #include "app/Twips.h"
@@ -113,10 +113,11 @@ Depart::Depart(Plateforme &plateforme, QWidget *parent)
 
 Depart::~Depart() = default;
 
-double Depart::Dpi() const { return logicalDpiX(); }
+double Depart::Dpi() const {
+  return logicalDpiX();
+}
 
-void Depart::Placer(QWidget *controle, double gauche, double haut, double largeur,
-                    double hauteur) {
+void Depart::Placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur) {
   const double dpi = Dpi();
   controle->setGeometry(Twips::EnPixels(gauche, dpi), Twips::EnPixels(haut, dpi),
                         Twips::EnPixels(largeur, dpi), Twips::EnPixels(hauteur, dpi));
@@ -223,7 +224,8 @@ void Depart::Afficher(const QString &texte, bool question) {
 
 bool Depart::Form_Load() {
   if (m_plateforme.AutreExemplaire()) {
-    Afficher(QStringLiteral("L'application est déjà en mémoire !!\n\nUtiliser la barre des taches"));
+    Afficher(
+        QStringLiteral("L'application est déjà en mémoire !!\n\nUtiliser la barre des taches"));
     m_codeSortie = 1;
     return false;
   }
@@ -529,9 +531,13 @@ void Depart::ProcSansMessage() {
   G.OptionMessage = QStringLiteral("O");
 }
 
-void Depart::ProcTirageConsonnes() { ProcTirage(Tirage::Sorte::Consonne); }
+void Depart::ProcTirageConsonnes() {
+  ProcTirage(Tirage::Sorte::Consonne);
+}
 
-void Depart::ProcTirageVoyelles() { ProcTirage(Tirage::Sorte::Voyelle); }
+void Depart::ProcTirageVoyelles() {
+  ProcTirage(Tirage::Sorte::Voyelle);
+}
 
 // The two draws differ only in their pool.
 void Depart::ProcTirage(Tirage::Sorte sorte) {
@@ -596,8 +602,7 @@ void Depart::ChronoPartie_Timer() {
     return;
   if (!m_cadran.Expire()) {
     const Cadran::Point point = m_cadran.PointSuivant();
-    m_surface->AjouterPoint(EnPixels(point.x, point.y),
-                            float(point.rayon * Dpi() / 1440.0));
+    m_surface->AjouterPoint(EnPixels(point.x, point.y), float(point.rayon * Dpi() / 1440.0));
     Decompteur->setText(QString::number(m_cadran.Decompte));
     m_cadran.Avancer();
     return;
@@ -705,7 +710,8 @@ void Depart::ProcVerification() {
 void Depart::ProcScores() {
   if (G.OptionSon == QLatin1String("O"))
     ProcJoueSon(8);
-  ::Scores dialogue(m_plateforme, G, [this](qint16 n) { ProcJoueSon(n); }, this);
+  ::Scores dialogue(
+      m_plateforme, G, [this](qint16 n) { ProcJoueSon(n); }, this);
   m_plateforme.ExecuterDialogue(dialogue);
 }
 

@@ -14,8 +14,8 @@ EtatClavier EtatClavier::Lire() {
   auto allume = [ecran](const char *nom) {
     Bool etat = False;
     const Atom atome = XInternAtom(ecran, nom, True);
-    return atome != None &&
-           XkbGetNamedIndicator(ecran, atome, nullptr, &etat, nullptr, nullptr) && etat;
+    return atome != None && XkbGetNamedIndicator(ecran, atome, nullptr, &etat, nullptr, nullptr) &&
+           etat;
   };
   etat.Defilement = allume("Scroll Lock");
   etat.Majuscules = allume("Caps Lock");

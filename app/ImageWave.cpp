@@ -4,8 +4,12 @@
 
 namespace {
 
-quint32 Mot32(const char *p) { return qFromLittleEndian<quint32>(p); }
-quint16 Mot16(const char *p) { return qFromLittleEndian<quint16>(p); }
+quint32 Mot32(const char *p) {
+  return qFromLittleEndian<quint32>(p);
+}
+quint16 Mot16(const char *p) {
+  return qFromLittleEndian<quint16>(p);
+}
 
 ImageWave Refus(const QString &raison) {
   ImageWave image;

@@ -9,7 +9,9 @@
 
 LecteurSon::LecteurSon(QObject *parent) : QObject(parent) {}
 
-LecteurSon::~LecteurSon() { Arreter(); }
+LecteurSon::~LecteurSon() {
+  Arreter();
+}
 
 void LecteurSon::Arreter() {
   if (m_sortie) {

@@ -16,22 +16,25 @@
 
 PlateformeQt::PlateformeQt() = default;
 
-PlateformeQt::~PlateformeQt() { delete m_aide; }
+PlateformeQt::~PlateformeQt() {
+  delete m_aide;
+}
 
 void PlateformeQt::AfficherMessage(QWidget *parent, const QString &titre, const QString &texte,
                                    Icone icone) {
-  QMessageBox boite(icone == Icone::Question ? QMessageBox::Question : QMessageBox::Critical,
-                    titre, texte, QMessageBox::Ok, parent);
+  QMessageBox boite(icone == Icone::Question ? QMessageBox::Question : QMessageBox::Critical, titre,
+                    texte, QMessageBox::Ok, parent);
   boite.exec();
 }
 
-int PlateformeQt::ExecuterDialogue(QDialog &dialogue) { return dialogue.exec(); }
+int PlateformeQt::ExecuterDialogue(QDialog &dialogue) {
+  return dialogue.exec();
+}
 
 void PlateformeQt::Ouvrir(QWidget *, const QString &document) {
   // An address goes to its own program, anything else is a file.
   const QUrl adresse(document);
-  QDesktopServices::openUrl(adresse.scheme().size() > 1 ? adresse
-                                                        : QUrl::fromLocalFile(document));
+  QDesktopServices::openUrl(adresse.scheme().size() > 1 ? adresse : QUrl::fromLocalFile(document));
 }
 
 void PlateformeQt::AfficherAide(QWidget *, const QString &fichier) {
@@ -41,30 +44,36 @@ void PlateformeQt::AfficherAide(QWidget *, const QString &fichier) {
   m_aide->Ouvrir(fichier);
 }
 
-void PlateformeQt::JouerSon(const QByteArray &image) { m_lecteur.Jouer(image); }
+void PlateformeQt::JouerSon(const QByteArray &image) {
+  m_lecteur.Jouer(image);
+}
 
 int PlateformeQt::LargeurEcranTwips() const {
   const QScreen *ecran = QGuiApplication::primaryScreen();
-  return ecran ? qRound(Twips::DepuisPixels(ecran->geometry().width(), ecran->logicalDotsPerInchX()))
-               : 0;
+  return ecran
+             ? qRound(Twips::DepuisPixels(ecran->geometry().width(), ecran->logicalDotsPerInchX()))
+             : 0;
 }
 
 bool PlateformeQt::AutreExemplaire() {
   // Copies installed in different folders may run side by side.
   const QByteArray dossier = QCoreApplication::applicationDirPath().toUtf8();
-  const QString nom = QStringLiteral("vocadix-%1.verrou")
-                          .arg(QString::fromLatin1(
-                              QCryptographicHash::hash(dossier, QCryptographicHash::Sha1)
-                                  .toHex()
-                                  .left(16)));
+  const QString nom =
+      QStringLiteral("vocadix-%1.verrou")
+          .arg(QString::fromLatin1(
+              QCryptographicHash::hash(dossier, QCryptographicHash::Sha1).toHex().left(16)));
   m_verrou = std::make_unique<QLockFile>(QDir::temp().filePath(nom));
   m_verrou->setStaleLockTime(0);
   return !m_verrou->tryLock(0);
 }
 
-QString PlateformeQt::FichierProgramme() const { return QCoreApplication::applicationFilePath(); }
+QString PlateformeQt::FichierProgramme() const {
+  return QCoreApplication::applicationFilePath();
+}
 
-QDateTime PlateformeQt::Maintenant() const { return QDateTime::currentDateTime(); }
+QDateTime PlateformeQt::Maintenant() const {
+  return QDateTime::currentDateTime();
+}
 
 void PlateformeQt::ReamorcerAleatoire() {
   m_generateur.seed(quint64(std::chrono::system_clock::now().time_since_epoch().count()));

@@ -52,8 +52,7 @@ Reglages Reglages::Lire(const QString &fichier) {
 
 bool Reglages::Ecrire(const QString &fichier, QString *cause) const {
   QSaveFile f(fichier);
-  const QByteArray contenu =
-      OptionSon.toLatin1() + "\r\n" + OptionMessage.toLatin1() + "\r\n";
+  const QByteArray contenu = OptionSon.toLatin1() + "\r\n" + OptionMessage.toLatin1() + "\r\n";
   if (f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size() && f.commit())
     return true;
   if (cause) {

@@ -56,7 +56,9 @@ void Tuile::mouseMoveEvent(QMouseEvent *evenement) {
   glissement->exec(Qt::MoveAction);
 }
 
-void Tuile::mouseReleaseEvent(QMouseEvent *) { m_arme = false; }
+void Tuile::mouseReleaseEvent(QMouseEvent *) {
+  m_arme = false;
+}
 
 void Tuile::mouseDoubleClickEvent(QMouseEvent *) {
   m_arme = false;

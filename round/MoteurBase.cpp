@@ -43,8 +43,8 @@ std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool 
 
   sqlite3 *base = nullptr;
   const int options = lectureSeule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-  if (const int code = sqlite3_open_v2(QFile::encodeName(fichier).constData(), &base, options,
-                                       nullptr);
+  if (const int code =
+          sqlite3_open_v2(QFile::encodeName(fichier).constData(), &base, options, nullptr);
       code != SQLITE_OK) {
     sqlite3_close(base);
     throw ErreurBase(Action::Ouvrir, fichier, ErreurBase::Cause(code));
@@ -80,7 +80,9 @@ MoteurBase::~MoteurBase() {
   sqlite3_close(m_base);
 }
 
-MoteurBase *MoteurBase::Ouverte(const QString &fichier) { return Ouvertes().value(Cle(fichier)); }
+MoteurBase *MoteurBase::Ouverte(const QString &fichier) {
+  return Ouvertes().value(Cle(fichier));
+}
 
 QString MoteurBase::Cle(const QString &fichier) {
   const QFileInfo info(fichier);
@@ -187,9 +189,9 @@ ResultatRequete MoteurBase::Lire(const QString &sql, const QVariantList &paramet
                                      sqlite3_column_bytes(instruction, c)));
         break;
       default:
-        ligne << QVariant(QString::fromUtf8(
-            reinterpret_cast<const char *>(sqlite3_column_text(instruction, c)),
-            sqlite3_column_bytes(instruction, c)));
+        ligne << QVariant(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(instruction, c)),
+                              sqlite3_column_bytes(instruction, c)));
         break;
       }
     }

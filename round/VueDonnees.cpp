@@ -20,7 +20,9 @@ const QString ColonneRowid = QStringLiteral("rowid_vue");
 
 } // namespace
 
-void VueDonnees::DefinirFichier(const QString &fichier) { m_fichier = fichier; }
+void VueDonnees::DefinirFichier(const QString &fichier) {
+  m_fichier = fichier;
+}
 
 void VueDonnees::DefinirSource(const QString &source, const QVariantList &parametres) {
   m_source = source;
@@ -69,13 +71,21 @@ void VueDonnees::Rafraichir() {
   }
 }
 
-bool VueDonnees::FinFichier() const { return m_position >= m_lignes.size(); }
+bool VueDonnees::FinFichier() const {
+  return m_position >= m_lignes.size();
+}
 
-bool VueDonnees::DebutFichier() const { return m_lignes.isEmpty(); }
+bool VueDonnees::DebutFichier() const {
+  return m_lignes.isEmpty();
+}
 
-void VueDonnees::PremierEnregistrement() { m_position = 0; }
+void VueDonnees::PremierEnregistrement() {
+  m_position = 0;
+}
 
-void VueDonnees::DernierEnregistrement() { m_position = qMax<qsizetype>(0, m_lignes.size() - 1); }
+void VueDonnees::DernierEnregistrement() {
+  m_position = qMax<qsizetype>(0, m_lignes.size() - 1);
+}
 
 void VueDonnees::EnregistrementSuivant() {
   if (m_position < m_lignes.size())
@@ -164,7 +174,9 @@ void VueDonnees::MettreAJour() {
   m_lignes[m_position] = m_tampon;
 }
 
-void VueDonnees::Executer(const QString &sql) { Moteur().Ecrire(Traduire(sql)); }
+void VueDonnees::Executer(const QString &sql) {
+  Moteur().Ecrire(Traduire(sql));
+}
 
 void VueDonnees::FermerBase() {
   m_table.clear();

@@ -52,7 +52,7 @@ private:
   QString m_fichier;
   QString m_source;
   QVariantList m_parametres;
-  QString m_table;   // the table whose rows can be written, or empty
+  QString m_table; // the table whose rows can be written, or empty
   QStringList m_colonnes;
   QList<QVariantList> m_lignes;
   QList<qint64> m_rowids;

@@ -22,8 +22,8 @@ Enregistre::Enregistre(Plateforme &plateforme, const Globales &globales, QLabel 
   auto *fond = new QLabel(this);
   fond->setObjectName(QStringLiteral("Fond"));
   fond->setGeometry(0, 0, 617, 441);
-  fond->setPixmap(
-      BanqueImages::Dessin(QStringLiteral(":/images/enregistre.svg"), QSize(617, 441), devicePixelRatio()));
+  fond->setPixmap(BanqueImages::Dessin(QStringLiteral(":/images/enregistre.svg"), QSize(617, 441),
+                                       devicePixelRatio()));
   fond->setAccessibleName(QStringLiteral("Enregistrement des scores. Entrez votre nom, SVP"));
 
   SaisieNom = new QLineEdit(this);
@@ -116,15 +116,17 @@ void Enregistre::Refuser(const QString &raison) {
 
 void Enregistre::Valider_Click() {
   if (SaisieNom->text().isEmpty()) {
-    m_plateforme.AfficherMessage(this, G.TitreAppli,
-                                 QStringLiteral("Saisissez au moins une lettre ou cliquez sur Annuler !!!"),
-                                 Plateforme::Icone::Arret);
+    m_plateforme.AfficherMessage(
+        this, G.TitreAppli,
+        QStringLiteral("Saisissez au moins une lettre ou cliquez sur Annuler !!!"),
+        Plateforme::Icone::Arret);
     SaisieNom->setFocus();
     return;
   }
   try {
     switch (TableScores::Proposer(Data, G.CheminAppli + QStringLiteral("Vocadix.dat"),
-                                  SaisieNom->text(), G.ScorePartie, m_plateforme.Maintenant().date())) {
+                                  SaisieNom->text(), G.ScorePartie,
+                                  m_plateforme.Maintenant().date())) {
     case TableScores::Issue::Egale:
       Refuser(QStringLiteral("égal"));
       break;
@@ -144,7 +146,9 @@ void Enregistre::Valider_Click() {
   Terminer();
 }
 
-void Enregistre::Annuler_Click() { Terminer(); }
+void Enregistre::Annuler_Click() {
+  Terminer();
+}
 
 void Enregistre::Terminer() {
   SaisieNom->clear();

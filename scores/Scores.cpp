@@ -60,8 +60,7 @@ Scores::Scores(Plateforme &plateforme, const Globales &globales,
   Form_Load();
 }
 
-void Scores::Placer(QWidget *controle, double gauche, double haut, double largeur,
-                    double hauteur) {
+void Scores::Placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur) {
   const double dpi = logicalDpiX();
   controle->setGeometry(Twips::EnPixels(gauche, dpi), Twips::EnPixels(haut, dpi),
                         Twips::EnPixels(largeur, dpi), Twips::EnPixels(hauteur, dpi));

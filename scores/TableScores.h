@@ -11,11 +11,11 @@ class VueDonnees;
 namespace TableScores {
 
 enum class Issue {
-  Ajoutee,   // appended to a table of fewer than ten
-  Remplacee, // overwrote the lowest of ten
-  Egale,     // equal to the lowest of ten: refused
+  Ajoutee,    // appended to a table of fewer than ten
+  Remplacee,  // overwrote the lowest of ten
+  Egale,      // equal to the lowest of ten: refused
   Inferieure, // below the lowest of ten: refused
-  Ignoree,   // the table holds more than ten games, written by other means
+  Ignoree,    // the table holds more than ten games, written by other means
 };
 
 constexpr int Taille = 10;

@@ -10,8 +10,7 @@ namespace {
 
 sqlite3 *Ouvrir(const QString &fichier, const QByteArray &cle, int options) {
   sqlite3 *base = nullptr;
-  if (sqlite3_open_v2(QFile::encodeName(fichier).constData(), &base, options, nullptr) !=
-      SQLITE_OK)
+  if (sqlite3_open_v2(QFile::encodeName(fichier).constData(), &base, options, nullptr) != SQLITE_OK)
     qFatal("base d'essai : ouverture impossible");
   if (!cle.isEmpty())
     sqlite3_key(base, cle.constData(), int(cle.size()));
@@ -71,8 +70,8 @@ QList<QVariantList> BaseEssai::Scores() const {
       else if (sqlite3_column_type(s, c) == SQLITE_INTEGER)
         ligne << QVariant(qlonglong(sqlite3_column_int64(s, c)));
       else
-        ligne << QVariant(QString::fromUtf8(
-            reinterpret_cast<const char *>(sqlite3_column_text(s, c))));
+        ligne << QVariant(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, c))));
     }
     lignes << ligne;
   }

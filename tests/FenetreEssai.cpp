@@ -45,7 +45,9 @@ void FenetreEssai::Clic(const QString &cle) {
     bouton->trigger();
 }
 
-bool FenetreEssai::Actif(const QString &cle) const { return Barre().Actif(cle); }
+bool FenetreEssai::Actif(const QString &cle) const {
+  return Barre().Actif(cle);
+}
 
 QLabel *FenetreEssai::Etiquette(const QString &nom) const {
   QLabel *etiquette = depart->findChild<QLabel *>(nom);

@@ -24,9 +24,13 @@ int PlateformeEssai::ExecuterDialogue(QDialog &dialogue) {
   return pendantDialogue ? pendantDialogue(dialogue) : QDialog::Rejected;
 }
 
-void PlateformeEssai::Ouvrir(QWidget *, const QString &document) { documents << document; }
+void PlateformeEssai::Ouvrir(QWidget *, const QString &document) {
+  documents << document;
+}
 
-void PlateformeEssai::AfficherAide(QWidget *, const QString &fichier) { aides << fichier; }
+void PlateformeEssai::AfficherAide(QWidget *, const QString &fichier) {
+  aides << fichier;
+}
 
 void PlateformeEssai::JouerSon(const QByteArray &image) {
   const int n = m_sonsConnus.value(image, -1);
@@ -35,4 +39,6 @@ void PlateformeEssai::JouerSon(const QByteArray &image) {
     pendantSon(n);
 }
 
-double PlateformeEssai::Aleatoire() { return aleatoires.isEmpty() ? 0.5 : aleatoires.takeFirst(); }
+double PlateformeEssai::Aleatoire() {
+  return aleatoires.isEmpty() ? 0.5 : aleatoires.takeFirst();
+}

@@ -30,7 +30,8 @@ private Q_SLOTS:
     QCOMPARE(Texte(d, "Description"), QStringLiteral("Vocadix"));
     QCOMPARE(Texte(d, "NomApplication"), QStringLiteral("  Nom de l'éxecutable : vocadix.EXE"));
     QCOMPARE(Texte(d, "Commentaires"), QStringLiteral("  Commentaires :          Jeu de lettres"));
-    QCOMPARE(Texte(d, "Copyright"), QStringLiteral("  Copyright :                © 1997-2000 Z.A.Ri"));
+    QCOMPARE(Texte(d, "Copyright"),
+             QStringLiteral("  Copyright :                © 1997-2000 Z.A.Ri"));
     QCOMPARE(Texte(d, "Company"),
              QStringLiteral("  Organisation :            Z.A.Ri — Zone des Amateurs de Rimes"));
     QCOMPARE(Texte(d, "TradeMarks"),
@@ -68,7 +69,8 @@ private Q_SLOTS:
     QCOMPARE(historique.value(0), QStringLiteral("Evolution des versions de : Vocadix"));
     QCOMPARE(historique.value(1), QString());
     QCOMPARE(historique.value(3),
-             QStringLiteral("03/2000 - V2.0\tModification de l'interface, liste des tirages et solutions."));
+             QStringLiteral(
+                 "03/2000 - V2.0\tModification de l'interface, liste des tirages et solutions."));
     QCOMPARE(historique.size(), 6);
     QVERIFY(!Apropos::Historique().contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
     const QStringList assistance = Apropos::Assistance().split(QStringLiteral("\r\n"));
@@ -82,23 +84,34 @@ private Q_SLOTS:
     Apropos d(essai.plateforme, essai.Fenetre().Etat());
     auto *afficheur = d.findChild<QPlainTextEdit *>(QStringLiteral("Afficheur"));
     QVERIFY(afficheur->isReadOnly());
-    QVERIFY(afficheur->toPlainText().startsWith(QStringLiteral("Evolution des versions de : Vocadix")));
+    QVERIFY(
+        afficheur->toPlainText().startsWith(QStringLiteral("Evolution des versions de : Vocadix")));
   }
 
   void chaqueBoutonOuvreSonDocumentDansLeDossierDuProgramme_data() {
     QTest::addColumn<QString>("bouton");
     QTest::addColumn<QString>("legende");
     QTest::addColumn<QString>("ouvert"); // relative to the program folder, or an address
-    QTest::newRow("1") << "SSCommand1" << "Lire Le_ZARi_.txt" << "{dossier}/Le_zari_.txt";
-    QTest::newRow("2") << "SSCommand2" << "Lire Adhésion.txt" << "{dossier}/Adhesion.txt";
-    QTest::newRow("3") << "SSCommand3" << "Lire Le_ZARi_.hlp" << "{dossier}/Le_Zari_.hlp";
-    QTest::newRow("4") << "SSCommand4" << "Lire Le_ZARi_.htm" << "{dossier}/Le_Zari_.htm";
-    QTest::newRow("5") << "SSCommand5" << "Visiter le site de ZARi : https://www.zari.example.org/"
+    QTest::newRow("1") << "SSCommand1"
+                       << "Lire Le_ZARi_.txt"
+                       << "{dossier}/Le_zari_.txt";
+    QTest::newRow("2") << "SSCommand2"
+                       << "Lire Adhésion.txt"
+                       << "{dossier}/Adhesion.txt";
+    QTest::newRow("3") << "SSCommand3"
+                       << "Lire Le_ZARi_.hlp"
+                       << "{dossier}/Le_Zari_.hlp";
+    QTest::newRow("4") << "SSCommand4"
+                       << "Lire Le_ZARi_.htm"
+                       << "{dossier}/Le_Zari_.htm";
+    QTest::newRow("5") << "SSCommand5"
+                       << "Visiter le site de ZARi : https://www.zari.example.org/"
                        << "https://www.zari.example.org/";
     QTest::newRow("site") << "Internet"
                           << "Visiter mon site : https://www.zari.example.org/vocadix/"
                           << "https://www.zari.example.org/vocadix/";
-    QTest::newRow("courriel") << "EMail" << "M'envoyer un E-Mail : support@zari.example.org"
+    QTest::newRow("courriel") << "EMail"
+                              << "M'envoyer un E-Mail : support@zari.example.org"
                               << "mailto:support@zari.example.org";
   }
   void chaqueBoutonOuvreSonDocumentDansLeDossierDuProgramme() {

@@ -59,8 +59,8 @@ class TestCreeBase : public QObject {
     QStringList scores;
     for (const QVariantList &l :
          moteur->Lire(QStringLiteral("SELECT NOM, SCORE, DATE FROM SCORES ORDER BY rowid")).lignes)
-      scores << QStringLiteral("%1|%2|%3").arg(l.at(0).toString(), l.at(1).toString(),
-                                               l.at(2).toString());
+      scores << QStringLiteral("%1|%2|%3")
+                    .arg(l.at(0).toString(), l.at(1).toString(), l.at(2).toString());
     return scores;
   }
 

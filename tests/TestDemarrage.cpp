@@ -48,10 +48,10 @@ private Q_SLOTS:
     FenetreEssai essai;
     QVERIFY(essai.Charger());
     const BarreCommandes &barre = essai.Barre();
-    const QStringList cles = {"",        "NouvellePartie", "NouveauJeu", "",      "Consonnes",
-                              "Voyelles", "",              "Stop",       "Verification", "",
-                              "Scores",  "",               "AvecSon",    "AvecMessage", "",
-                              "Apropos", "",               "Aide",       "Quitter"};
+    const QStringList cles = {
+        "",     "NouvellePartie", "NouveauJeu", "",       "Consonnes", "Voyelles", "",
+        "Stop", "Verification",   "",           "Scores", "",          "AvecSon",  "AvecMessage",
+        "",     "Apropos",        "",           "Aide",   "Quitter"};
     const QList<int> images = {0, 1, 2, 0, 3, 4, 0, 5, 6, 0, 7, 0, 8, 14, 0, 13, 0, 11, 10};
     QCOMPARE(barre.Nombre(), 19);
     for (int p = 1; p <= 19; ++p) {
@@ -67,8 +67,8 @@ private Q_SLOTS:
     // Only the first game command is live before a game.
     for (const char *cle : {"NouveauJeu", "Consonnes", "Voyelles", "Stop", "Verification"})
       QVERIFY2(!essai.Actif(QLatin1String(cle)), cle);
-    for (const char *cle : {"NouvellePartie", "Scores", "AvecSon", "AvecMessage", "Apropos",
-                              "Aide", "Quitter"})
+    for (const char *cle :
+         {"NouvellePartie", "Scores", "AvecSon", "AvecMessage", "Apropos", "Aide", "Quitter"})
       QVERIFY2(essai.Actif(QLatin1String(cle)), cle);
   }
 
@@ -98,8 +98,9 @@ private Q_SLOTS:
     QCOMPARE(essai.plateforme.boites.size(), 1);
     const auto boite = essai.plateforme.DerniereBoite();
     QCOMPARE(boite.titre, QString());
-    QCOMPARE(boite.texte,
-             QStringLiteral("L'application est déjà en mémoire !!\n\nUtiliser la barre des taches"));
+    QCOMPARE(
+        boite.texte,
+        QStringLiteral("L'application est déjà en mémoire !!\n\nUtiliser la barre des taches"));
     QCOMPARE(boite.icone, Icone::Arret);
     QCOMPARE(essai.Reglages(), QByteArray("(absent)"));
   }
@@ -169,11 +170,16 @@ private Q_SLOTS:
     QTest::addColumn<QString>("cleSon");
     QTest::addColumn<QString>("cleMessage");
     QTest::addColumn<bool>("messageVisible");
-    QTest::newRow("absents") << QByteArray() << "AvecSon" << "AvecMessage" << true;
-    QTest::newRow("N et N") << QByteArray("N\r\nN\r\n") << "SansSon" << "SansMessage" << false;
-    QTest::newRow("N et O, fins LF") << QByteArray("N\nO\n") << "SansSon" << "AvecMessage" << true;
-    QTest::newRow("minuscules") << QByteArray("n\r\nn\r\n") << "AvecSon" << "AvecMessage" << true;
-    QTest::newRow("une ligne") << QByteArray("N\r\n") << "SansSon" << "AvecMessage" << true;
+    QTest::newRow("absents") << QByteArray() << "AvecSon"
+                             << "AvecMessage" << true;
+    QTest::newRow("N et N") << QByteArray("N\r\nN\r\n") << "SansSon"
+                            << "SansMessage" << false;
+    QTest::newRow("N et O, fins LF") << QByteArray("N\nO\n") << "SansSon"
+                                     << "AvecMessage" << true;
+    QTest::newRow("minuscules") << QByteArray("n\r\nn\r\n") << "AvecSon"
+                                << "AvecMessage" << true;
+    QTest::newRow("une ligne") << QByteArray("N\r\n") << "SansSon"
+                               << "AvecMessage" << true;
   }
   void lesOptionsLuesAuDemarrageDonnentLaFormeDesBoutons() {
     QFETCH(QByteArray, reglages);
@@ -244,10 +250,10 @@ private Q_SLOTS:
     QTest::newRow("tout rétabli") << QByteArray("N\r\nN\r\n")
                                   << QStringList{"SansSon", "SansMessage"}
                                   << QByteArray("O\r\nO\r\n");
-    QTest::newRow("valeur étrange gardée") << QByteArray("oui\nN") << QStringList()
-                                           << QByteArray("oui\r\nN\r\n");
-    QTest::newRow("valeur étrange basculée") << QByteArray("x\r\nO\r\n")
-                                             << QStringList{"AvecSon"} << QByteArray("N\r\nO\r\n");
+    QTest::newRow("valeur étrange gardée")
+        << QByteArray("oui\nN") << QStringList() << QByteArray("oui\r\nN\r\n");
+    QTest::newRow("valeur étrange basculée")
+        << QByteArray("x\r\nO\r\n") << QStringList{"AvecSon"} << QByteArray("N\r\nO\r\n");
   }
   void quitterEnregistreLesOptions() {
     QFETCH(QByteArray, avant);
@@ -287,10 +293,12 @@ private Q_SLOTS:
     QCOMPARE(essai.plateforme.boites.size(), 1);
     const auto boite = essai.plateforme.DerniereBoite();
     QCOMPARE(boite.icone, Icone::Arret);
-    QVERIFY2(boite.texte.startsWith(QStringLiteral(
-                 "Les options n'ont pas pu être enregistrées dans le fichier « %1/Vocadix.ini » : ")
-                                        .arg(essai.Dossier())),
-             qPrintable(boite.texte));
+    QVERIFY2(
+        boite.texte.startsWith(
+            QStringLiteral(
+                "Les options n'ont pas pu être enregistrées dans le fichier « %1/Vocadix.ini » : ")
+                .arg(essai.Dossier())),
+        qPrintable(boite.texte));
   }
 
   void F1EtLaCommandeAideOuvrentLaMemeAide() {

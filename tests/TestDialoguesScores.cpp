@@ -45,15 +45,17 @@ struct Jeu {
 void Taper(QWidget *champ, const QString &texte) {
   for (const QChar c : texte) {
     const int touche = c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - u'A') : c.unicode();
-    QKeyEvent appui(QEvent::KeyPress, c.unicode() < 128 ? touche : Qt::Key_unknown,
-                    Qt::NoModifier, QString(c));
+    QKeyEvent appui(QEvent::KeyPress, c.unicode() < 128 ? touche : Qt::Key_unknown, Qt::NoModifier,
+                    QString(c));
     QKeyEvent relache(QEvent::KeyRelease, appui.key(), Qt::NoModifier, QString(c));
     QApplication::sendEvent(champ, &appui);
     QApplication::sendEvent(champ, &relache);
   }
 }
 
-QLineEdit *Champ(QDialog &d) { return d.findChild<QLineEdit *>(QStringLiteral("SaisieNom")); }
+QLineEdit *Champ(QDialog &d) {
+  return d.findChild<QLineEdit *>(QStringLiteral("SaisieNom"));
+}
 QPushButton *Bouton(QDialog &d, const char *nom) {
   return d.findChild<QPushButton *>(QLatin1String(nom));
 }
@@ -87,10 +89,14 @@ private Q_SLOTS:
   void lesTouchesTapeesSontMisesEnCapitales_data() {
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QString>("lu");
-    QTest::newRow("minuscules") << "paul" << "PAUL";
-    QTest::newRow("accents") << "élodie ça" << "ÉLODIE ÇA";
-    QTest::newRow("chiffres et signes") << "a-1 b'2" << "A-1 B'2";
-    QTest::newRow("seize caractères") << "abcdefghijklmnop" << "ABCDEFGHIJKLMNO";
+    QTest::newRow("minuscules") << "paul"
+                                << "PAUL";
+    QTest::newRow("accents") << "élodie ça"
+                             << "ÉLODIE ÇA";
+    QTest::newRow("chiffres et signes") << "a-1 b'2"
+                                        << "A-1 B'2";
+    QTest::newRow("seize caractères") << "abcdefghijklmnop"
+                                      << "ABCDEFGHIJKLMNO";
   }
   void lesTouchesTapeesSontMisesEnCapitales() {
     QFETCH(QString, tape);
@@ -132,7 +138,8 @@ private Q_SLOTS:
     Bouton(d, "Valider")->click();
     QVERIFY(d.isVisible());
     const auto boite = jeu.essai.plateforme.DerniereBoite();
-    QCOMPARE(boite.texte, QStringLiteral("Saisissez au moins une lettre ou cliquez sur Annuler !!!"));
+    QCOMPARE(boite.texte,
+             QStringLiteral("Saisissez au moins une lettre ou cliquez sur Annuler !!!"));
     QCOMPARE(boite.icone, Icone::Arret);
     QCOMPARE(boite.titre, QStringLiteral("Vocadix 2.1"));
     QCOMPARE(jeu.message.text(), QStringLiteral("ancien texte"));
@@ -312,7 +319,8 @@ private Q_SLOTS:
       essai.JouerJusquALArret(QStringLiteral("RUEMAISON"), 3);
       essai.Clic(QStringLiteral("Verification"));
       QCOMPARE(essai.plateforme.dialogues, QStringList{QStringLiteral("Enregistre")});
-      QCOMPARE(essai.Texte(QStringLiteral("Message")), QStringLiteral("Cliquez sur Nouvelle partie"));
+      QCOMPARE(essai.Texte(QStringLiteral("Message")),
+               QStringLiteral("Cliquez sur Nouvelle partie"));
       QCOMPARE(essai.base.Scores(),
                (QList<QVariantList>{{QStringLiteral("MAX"), 3, QStringLiteral("2026-12-09")}}));
       essai.Clic(QStringLiteral("Quitter"));

@@ -23,16 +23,14 @@ private Q_SLOTS:
     QTest::addColumn<QString>("mot");
     QTest::addColumn<bool>("accepte");
     const char *acceptes[] = {
-        "MAISON",    "MAISONS",  "CHANTER",   "CHANTANT", "CHANTE",   "CHANTEE",
-        "CHANTES",   "CHANTEES", "SALIERE",   "ETRANGERE", "OEUVRE",  "A",
-        "Y",         "ET",       "OU",        "LES",      "TRES",     "BIEN",
-        "FINIR",     "FINIS",    "FINIES",    "PRENDRE",  "PRISES",   "ALLANT",
-        "CHEVAUX",   "BELLES",   "HIBOUX",    "COEUR",    "NOEUDS",   "GARCON",
-        "AIGUE",     "OUI",      "HELAS",     "PARMI",    "APRES",   "ETE",
-        "EXTASIER",  "SYNTAXE",  "QUOI",      "VOUS"};
-    const char *refuses[] = {"CHANTERAI", "MANGIONS", "CHANTONS", "MANGEAIT", "FINISSONS",
-                             "PRENNENT",  "VIENDRA",  "MARSEILLE", "LYON",    "KM",
-                             "KG",        "XQZWRTPLM", "AUJOURD",  "CHANTEZ", "DISONS"};
+        "MAISON",  "MAISONS",   "CHANTER", "CHANTANT", "CHANTE",   "CHANTEE", "CHANTES", "CHANTEES",
+        "SALIERE", "ETRANGERE", "OEUVRE",  "A",        "Y",        "ET",      "OU",      "LES",
+        "TRES",    "BIEN",      "FINIR",   "FINIS",    "FINIES",   "PRENDRE", "PRISES",  "ALLANT",
+        "CHEVAUX", "BELLES",    "HIBOUX",  "COEUR",    "NOEUDS",   "GARCON",  "AIGUE",   "OUI",
+        "HELAS",   "PARMI",     "APRES",   "ETE",      "EXTASIER", "SYNTAXE", "QUOI",    "VOUS"};
+    const char *refuses[] = {"CHANTERAI", "MANGIONS",  "CHANTONS",  "MANGEAIT", "FINISSONS",
+                             "PRENNENT",  "VIENDRA",   "MARSEILLE", "LYON",     "KM",
+                             "KG",        "XQZWRTPLM", "AUJOURD",   "CHANTEZ",  "DISONS"};
     for (const char *mot : acceptes)
       QTest::newRow(mot) << QString::fromLatin1(mot) << true;
     for (const char *mot : refuses)
@@ -50,13 +48,16 @@ private Q_SLOTS:
   }
 
   void chaqueMotEstEcritEnCapitalesSansAccentsDeUnANeufLettres() {
-    const auto lignes = m_moteur->Lire(QStringLiteral(
-        "SELECT count(*), min(length(NOM)), max(length(NOM)) FROM DICO")).lignes;
+    const auto lignes =
+        m_moteur
+            ->Lire(QStringLiteral("SELECT count(*), min(length(NOM)), max(length(NOM)) FROM DICO"))
+            .lignes;
     QVERIFY(lignes.at(0).at(0).toInt() > 50000);
     QCOMPARE(lignes.at(0).at(1).toInt(), 1);
     QCOMPARE(lignes.at(0).at(2).toInt(), 9);
-    const auto horsAlphabet = m_moteur->Lire(QStringLiteral(
-        "SELECT NOM FROM DICO WHERE NOM GLOB '*[^A-Z]*' LIMIT 5")).lignes;
+    const auto horsAlphabet =
+        m_moteur->Lire(QStringLiteral("SELECT NOM FROM DICO WHERE NOM GLOB '*[^A-Z]*' LIMIT 5"))
+            .lignes;
     QCOMPARE(horsAlphabet.size(), 0);
   }
 };

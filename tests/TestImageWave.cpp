@@ -26,10 +26,12 @@ QByteArray Bloc(const QByteArray &nom, const QByteArray &contenu) {
   return bloc;
 }
 QByteArray Fmt(quint32 frequence = 11025) {
-  return Bloc("fmt ", Mot16(1) + Mot16(1) + Mot32(frequence) + Mot32(frequence) + Mot16(1) +
-                          Mot16(8));
+  return Bloc("fmt ",
+              Mot16(1) + Mot16(1) + Mot32(frequence) + Mot32(frequence) + Mot16(1) + Mot16(8));
 }
-QByteArray Riff(const QByteArray &blocs) { return "RIFF" + Mot32(quint32(blocs.size() + 4)) + "WAVE" + blocs; }
+QByteArray Riff(const QByteArray &blocs) {
+  return "RIFF" + Mot32(quint32(blocs.size() + 4)) + "WAVE" + blocs;
+}
 
 } // namespace
 
@@ -71,8 +73,8 @@ private Q_SLOTS:
 
   void lesBlocsInconnusSontSautes() {
     // An odd-sized chunk before the data, with its pad byte.
-    const QByteArray image = Riff(Fmt(8000) + Bloc("LIST", "INFOINAM\x03\0\0\0abc") +
-                                  Bloc("data", "\x80\x81\x82"));
+    const QByteArray image =
+        Riff(Fmt(8000) + Bloc("LIST", "INFOINAM\x03\0\0\0abc") + Bloc("data", "\x80\x81\x82"));
     const ImageWave lue = ImageWave::Lire(image);
     QVERIFY2(lue.Valide(), qPrintable(lue.Erreur));
     QCOMPARE(lue.Frequence, 8000u);
@@ -88,10 +90,12 @@ private Q_SLOTS:
     QTest::newRow("pas WAVE") << bonne.left(8) + "AVI " + bonne.mid(12);
     QTest::newRow("tronquée") << bonne.left(bonne.size() - 10);
     QTest::newRow("bloc trop long") << Riff(Fmt() + "data" + Mot32(1000) + QByteArray(100, '\x80'));
-    QTest::newRow("taille géante") << Riff(Fmt() + "data" + Mot32(0xFFFFFFF0u) + QByteArray(8, '\x80'));
+    QTest::newRow("taille géante")
+        << Riff(Fmt() + "data" + Mot32(0xFFFFFFF0u) + QByteArray(8, '\x80'));
     QTest::newRow("sans fmt") << Riff(Bloc("data", QByteArray(10, '\x80')));
     QTest::newRow("sans data") << Riff(Fmt());
-    QTest::newRow("fmt court") << Riff(Bloc("fmt ", Mot16(1) + Mot16(1)) + Bloc("data", "\x80\x80"));
+    QTest::newRow("fmt court") << Riff(Bloc("fmt ", Mot16(1) + Mot16(1)) +
+                                       Bloc("data", "\x80\x80"));
   }
   void uneImageAbimeeEstRefusee() {
     QFETCH(QByteArray, image);

@@ -215,7 +215,8 @@ private Q_SLOTS:
     QCOMPARE(essai.Lettres(), QStringLiteral("MISOANRUE"));
 
     f.Lettre_DblClick(4);
-    QCOMPARE(essai.Texte(QStringLiteral("Message")), QStringLiteral("Cliquez sur Stop pour terminer"));
+    QCOMPARE(essai.Texte(QStringLiteral("Message")),
+             QStringLiteral("Cliquez sur Stop pour terminer"));
     for (int i = 0; i < 9; ++i)
       QCOMPARE(essai.Marquee(i), i <= 4);
     // Letters move, colours stay with the places.
@@ -227,7 +228,8 @@ private Q_SLOTS:
     f.Lettre_DblClick(0);
     for (int i = 0; i < 9; ++i)
       QVERIFY(!essai.Marquee(i));
-    QCOMPARE(essai.Texte(QStringLiteral("Message")), QStringLiteral("Cliquez sur Stop pour terminer"));
+    QCOMPARE(essai.Texte(QStringLiteral("Message")),
+             QStringLiteral("Cliquez sur Stop pour terminer"));
   }
 
   void unGlisserEnCoursQuandLeJeuFinitNeDeplaceRien_data() {

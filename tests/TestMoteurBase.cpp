@@ -17,11 +17,16 @@ private Q_SLOTS:
   void leMotDePasseEstLuDansLaChaineDeConnexion_data() {
     QTest::addColumn<QString>("connexion");
     QTest::addColumn<QString>("motDePasse");
-    QTest::newRow("jeu") << ";pwd=kzq731" << "kzq731";
-    QTest::newRow("majuscules") << ";PWD=abc" << "abc";
-    QTest::newRow("parmi d'autres") << "Access;uid=x;pwd=y;" << "y";
-    QTest::newRow("sans") << "Access" << "";
-    QTest::newRow("vide") << "" << "";
+    QTest::newRow("jeu") << ";pwd=kzq731"
+                         << "kzq731";
+    QTest::newRow("majuscules") << ";PWD=abc"
+                                << "abc";
+    QTest::newRow("parmi d'autres") << "Access;uid=x;pwd=y;"
+                                    << "y";
+    QTest::newRow("sans") << "Access"
+                          << "";
+    QTest::newRow("vide") << ""
+                          << "";
   }
   void leMotDePasseEstLuDansLaChaineDeConnexion() {
     QFETCH(QString, connexion);
@@ -45,17 +50,20 @@ private Q_SLOTS:
   void uneOuvertureRefuseeDitLeFichierEtLaCauseSansToucherAuFichier_data() {
     QTest::addColumn<QString>("cas");
     QTest::addColumn<QString>("cause");
-    QTest::newRow("absent") << "absent" << "le fichier est introuvable";
-    QTest::newRow("vide") << "vide" << "le fichier est vide";
+    QTest::newRow("absent") << "absent"
+                            << "le fichier est introuvable";
+    QTest::newRow("vide") << "vide"
+                          << "le fichier est vide";
     QTest::newRow("endommagé") << "octets"
                                << "le mot de passe est refusé ou le fichier est endommagé";
-    QTest::newRow("autre mot de passe")
-        << "autre mot de passe" << "le mot de passe est refusé ou le fichier est endommagé";
-    QTest::newRow("sans mot de passe")
-        << "sans mot de passe" << "le fichier n'est pas protégé par le mot de passe du jeu";
+    QTest::newRow("autre mot de passe") << "autre mot de passe"
+                                        << "le mot de passe est refusé ou le fichier est endommagé";
+    QTest::newRow("sans mot de passe") << "sans mot de passe"
+                                       << "le fichier n'est pas protégé par le mot de passe du jeu";
     QTest::newRow("sans les tables") << "sans tables"
                                      << "le fichier ne contient pas les tables du jeu";
-    QTest::newRow("un dossier") << "dossier" << "ce n'est pas un fichier";
+    QTest::newRow("un dossier") << "dossier"
+                                << "ce n'est pas un fichier";
   }
   void uneOuvertureRefuseeDitLeFichierEtLaCauseSansToucherAuFichier() {
     QFETCH(QString, cas);
@@ -69,8 +77,9 @@ private Q_SLOTS:
       MoteurBase::OuvrirBase(fichier, false, false, BaseEssai::Connexion);
       QFAIL("l'ouverture aurait dû échouer");
     } catch (const ErreurBase &e) {
-      QCOMPARE(e.Texte(),
-               QStringLiteral("Impossible d'ouvrir la base de jeu « %1 » : %2.").arg(fichier, cause));
+      QCOMPARE(
+          e.Texte(),
+          QStringLiteral("Impossible d'ouvrir la base de jeu « %1 » : %2.").arg(fichier, cause));
     }
     QCOMPARE(QFileInfo::exists(fichier), cas != QLatin1String("absent"));
     QCOMPARE(Contenu(fichier), avant);

@@ -34,34 +34,41 @@ private Q_SLOTS:
     QTest::addColumn<QStringList>("etapes");
     QTest::addColumn<QString>("drapeaux");
     QTest::addColumn<QString>("message");
-    QTest::newRow("pas de partie") << QStringList{} << "100000" << "Cliquez sur Nouvelle partie";
+    QTest::newRow("pas de partie") << QStringList{} << "100000"
+                                   << "Cliquez sur Nouvelle partie";
     QTest::newRow("partie ouverte") << QStringList{"NouvellePartie"} << "110000"
                                     << "Cliquez sur Nouveau jeu";
     QTest::newRow("tirage") << QStringList{"NouvellePartie", "NouveauJeu"} << "111100"
                             << "Cliquez sur Consonnes ou Voyelles";
     QTest::newRow("huit lettres") << QStringList{"NouvellePartie", "NouveauJeu", "tirer:MAISONRU"}
-                                  << "111100" << "Cliquez sur Consonnes ou Voyelles";
+                                  << "111100"
+                                  << "Cliquez sur Consonnes ou Voyelles";
     QTest::newRow("arrangement") << QStringList{"NouvellePartie", "NouveauJeu", "tirer:MAISONRUE"}
-                                 << "110010" << "Cliquez-glissez pour déplacer les lettres";
+                                 << "110010"
+                                 << "Cliquez-glissez pour déplacer les lettres";
     QTest::newRow("mot marqué") << QStringList{"NouvellePartie", "NouveauJeu", "tirer:MAISONRUE",
                                                "marquer:5"}
-                                << "110010" << "Cliquez sur Stop pour terminer";
-    QTest::newRow("arrêt refusé") << QStringList{"NouvellePartie", "NouveauJeu",
-                                                 "tirer:MAISONRUE", "Stop"}
-                                  << "110010"
-                                  << "Vous devez double-cliquer sur la dernière lettre du mot créé !!!";
+                                << "110010"
+                                << "Cliquez sur Stop pour terminer";
+    QTest::newRow("arrêt refusé")
+        << QStringList{"NouvellePartie", "NouveauJeu", "tirer:MAISONRUE", "Stop"} << "110010"
+        << "Vous devez double-cliquer sur la dernière lettre du mot créé !!!";
     QTest::newRow("arrêté") << QStringList{"NouvellePartie", "NouveauJeu", "tirer:MAISONRUE",
                                            "marquer:5", "Stop"}
-                            << "110001" << "Cliquez sur Vérification";
+                            << "110001"
+                            << "Cliquez sur Vérification";
     QTest::newRow("vérifié") << QStringList{"NouvellePartie", "NouveauJeu", "tirer:MAISONRUE",
-                                            "marquer:5", "Stop", "Verification"}
-                             << "110000" << "Cliquez sur Nouveau jeu pour continuer";
-    QTest::newRow("temps écoulé") << QStringList{"NouvellePartie", "NouveauJeu",
-                                                 "tirer:MAISONRUE", "tics:46"}
-                                  << "110000" << "Cliquez sur Nouveau jeu pour continuer";
+                                            "marquer:5",      "Stop",       "Verification"}
+                             << "110000"
+                             << "Cliquez sur Nouveau jeu pour continuer";
+    QTest::newRow("temps écoulé") << QStringList{"NouvellePartie", "NouveauJeu", "tirer:MAISONRUE",
+                                                 "tics:46"}
+                                  << "110000"
+                                  << "Cliquez sur Nouveau jeu pour continuer";
     QTest::newRow("jeu suivant") << QStringList{"NouvellePartie", "NouveauJeu", "tirer:MAISONRUE",
                                                 "tics:46", "NouveauJeu"}
-                                 << "111100" << "Cliquez sur Consonnes ou Voyelles";
+                                 << "111100"
+                                 << "Cliquez sur Consonnes ou Voyelles";
   }
   void lesCommandesSuiventLEtatDeLaPartie() {
     QFETCH(QStringList, etapes);
@@ -250,9 +257,9 @@ private Q_SLOTS:
     QTest::addColumn<QByteArray>("reglages");
     QTest::addColumn<QList<int>>("sons");
     QTest::newRow("son actif") << QByteArray("O\r\nO\r\n")
-                               << QList<int>{1, 6, 3, 3, 3, 3, 3, 3, 3, 3, 3, 2, 9, 4, 6,
-                                             3, 3, 3, 3, 3, 3, 3, 3, 3, 2, 9, 7, 6, 3, 3,
-                                             3, 3, 3, 3, 3, 3, 3, 5, 2};
+                               << QList<int>{1, 6, 3, 3, 3, 3, 3, 3, 3, 3, 3, 2, 9,
+                                             4, 6, 3, 3, 3, 3, 3, 3, 3, 3, 3, 2, 9,
+                                             7, 6, 3, 3, 3, 3, 3, 3, 3, 3, 3, 5, 2};
     QTest::newRow("son coupé") << QByteArray("N\r\nO\r\n") << QList<int>{};
   }
   void chaqueEvenementJoueSonSonQuandLeSonEstActif() {

@@ -34,18 +34,28 @@ private Q_SLOTS:
     QTest::addColumn<QByteArray>("contenu");
     QTest::addColumn<QString>("son");
     QTest::addColumn<QString>("message");
-    QTest::newRow("habituel") << QByteArray("O\r\nN\r\n") << "O" << "N";
-    QTest::newRow("deux N") << QByteArray("N\r\nN\r\n") << "N" << "N";
-    QTest::newRow("LF seuls") << QByteArray("N\nN\n") << "N" << "N";
-    QTest::newRow("CR seuls") << QByteArray("N\rN\r") << "N" << "N";
-    QTest::newRow("sans fin de ligne") << QByteArray("N\r\nN") << "N" << "N";
-    QTest::newRow("une ligne") << QByteArray("N\r\n") << "N" << "O";
-    QTest::newRow("vide") << QByteArray() << "O" << "O";
-    QTest::newRow("minuscule et mot") << QByteArray("n\r\nNon\r\n") << "n" << "Non";
-    QTest::newRow("espaces gardés") << QByteArray(" N \r\n\r\n") << " N " << "";
+    QTest::newRow("habituel") << QByteArray("O\r\nN\r\n") << "O"
+                              << "N";
+    QTest::newRow("deux N") << QByteArray("N\r\nN\r\n") << "N"
+                            << "N";
+    QTest::newRow("LF seuls") << QByteArray("N\nN\n") << "N"
+                              << "N";
+    QTest::newRow("CR seuls") << QByteArray("N\rN\r") << "N"
+                              << "N";
+    QTest::newRow("sans fin de ligne") << QByteArray("N\r\nN") << "N"
+                                       << "N";
+    QTest::newRow("une ligne") << QByteArray("N\r\n") << "N"
+                               << "O";
+    QTest::newRow("vide") << QByteArray() << "O"
+                          << "O";
+    QTest::newRow("minuscule et mot") << QByteArray("n\r\nNon\r\n") << "n"
+                                      << "Non";
+    QTest::newRow("espaces gardés") << QByteArray(" N \r\n\r\n") << " N "
+                                    << "";
     QTest::newRow("octets hors ASCII") << QByteArray("\xe9t\xe9\r\n\x01\r\n")
                                        << QString::fromUtf8("été") << QStringLiteral("\x01");
-    QTest::newRow("lignes en trop") << QByteArray("N\r\nO\r\nX\r\nY\r\n") << "N" << "O";
+    QTest::newRow("lignes en trop") << QByteArray("N\r\nO\r\nX\r\nY\r\n") << "N"
+                                    << "O";
   }
   void lesOptionsSontLuesTellesQuelles() {
     QFETCH(QByteArray, contenu);
@@ -81,10 +91,12 @@ private Q_SLOTS:
     QTest::addColumn<QString>("son");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QByteArray>("octets");
-    QTest::newRow("son coupé") << "N" << "O" << QByteArray("N\r\nO\r\n");
-    QTest::newRow("tout actif") << "O" << "O" << QByteArray("O\r\nO\r\n");
-    QTest::newRow("valeurs étranges") << QString::fromUtf8("été") << "oui"
-                                      << QByteArray("\xe9t\xe9\r\noui\r\n");
+    QTest::newRow("son coupé") << "N"
+                               << "O" << QByteArray("N\r\nO\r\n");
+    QTest::newRow("tout actif") << "O"
+                                << "O" << QByteArray("O\r\nO\r\n");
+    QTest::newRow("valeurs étranges")
+        << QString::fromUtf8("été") << "oui" << QByteArray("\xe9t\xe9\r\noui\r\n");
   }
   void lesValeursSontReecritesSansChangement() {
     QFETCH(QString, son);

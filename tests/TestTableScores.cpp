@@ -15,8 +15,8 @@ namespace {
 QList<BaseEssai::Score> Table(const QList<int> &scores) {
   QList<BaseEssai::Score> table;
   for (int i = 0; i < scores.size(); ++i)
-    table.append({QStringLiteral("J%1").arg(i), scores.at(i), QStringLiteral("2026-01-%1")
-                                                                   .arg(i + 1, 2, 10, QLatin1Char('0'))});
+    table.append({QStringLiteral("J%1").arg(i), scores.at(i),
+                  QStringLiteral("2026-01-%1").arg(i + 1, 2, 10, QLatin1Char('0'))});
   return table;
 }
 } // namespace

@@ -23,8 +23,8 @@ class TestVueDonnees : public QObject {
     m_essai = std::make_unique<BaseEssai>(
         QStringList{QStringLiteral("A"), QStringLiteral("MAISON"), QStringLiteral("SALIERE")},
         scores);
-    m_moteur = MoteurBase::OuvrirBase(m_essai->Fichier(), false, lectureSeule,
-                                      BaseEssai::Connexion);
+    m_moteur =
+        MoteurBase::OuvrirBase(m_essai->Fichier(), false, lectureSeule, BaseEssai::Connexion);
   }
   VueDonnees Vue(const QString &source, const QVariantList &parametres = {}) {
     VueDonnees vue;
@@ -142,7 +142,8 @@ private Q_SLOTS:
     const auto lignes = m_essai->Scores();
     QCOMPARE(lignes.size(), 4);
     const int reecrite = lignes.at(1).at(0) == QStringLiteral("ZOÉ") ? 1 : 3;
-    QCOMPARE(lignes.at(reecrite), (QVariantList{QStringLiteral("ZOÉ"), 50, QStringLiteral("2026-12-09")}));
+    QCOMPARE(lignes.at(reecrite),
+             (QVariantList{QStringLiteral("ZOÉ"), 50, QStringLiteral("2026-12-09")}));
     QCOMPARE(lignes.at(0).at(0).toString(), QStringLiteral("PAUL"));
     QCOMPARE(lignes.at(2).at(0).toString(), QStringLiteral("LÉA"));
     QCOMPARE(lignes.at(4 - reecrite).at(1).toInt(), 12);
@@ -172,15 +173,20 @@ private Q_SLOTS:
     QTest::addColumn<QString>("cas");
     QTest::addColumn<QString>("debut");
     QTest::addColumn<QString>("cause");
-    QTest::newRow("base non ouverte") << "non ouverte" << "Impossible de lire"
+    QTest::newRow("base non ouverte") << "non ouverte"
+                                      << "Impossible de lire"
                                       << "la base n'a pas été ouverte au démarrage";
-    QTest::newRow("table inconnue") << "table" << "Impossible de lire"
+    QTest::newRow("table inconnue") << "table"
+                                    << "Impossible de lire"
                                     << "la table RECORDS n'existe pas";
-    QTest::newRow("champ inconnu") << "champ" << "Impossible de lire"
+    QTest::newRow("champ inconnu") << "champ"
+                                   << "Impossible de lire"
                                    << "le champ POINTS n'existe pas";
-    QTest::newRow("écriture refusée") << "lecture seule" << "Impossible d'écrire"
+    QTest::newRow("écriture refusée") << "lecture seule"
+                                      << "Impossible d'écrire"
                                       << "le fichier est en lecture seule";
-    QTest::newRow("dictionnaire") << "dictionnaire" << "Impossible de lire"
+    QTest::newRow("dictionnaire") << "dictionnaire"
+                                  << "Impossible de lire"
                                   << "cette source ne peut pas recevoir d'enregistrement";
   }
   void lesEchecsSontSignales() {

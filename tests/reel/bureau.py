@@ -531,7 +531,16 @@ class Programme:
         def essai():
             racine = self.arbre()
             return condition(racine) if racine is not None else None
-        return attendre(essai, quoi, delai)
+        try:
+            return attendre(essai, quoi, delai)
+        except Echec as echec:
+            # An unexpected box (the countdown ran out, a database error) is
+            # the likeliest reason: say so.
+            racine = self.arbre()
+            alerte = racine.trouver(role="alert") if racine is not None else None
+            if alerte is None:
+                raise
+            raise Echec(f"{echec}; a message box is open: {alerte.nom!r}") from None
 
     def fenetre_principale(self):
         """The X id of the main window, once it is shown."""
@@ -596,20 +605,24 @@ class Noeud:
     def lire(accessible):
         import pyatspi
         accessible.clear_cache()
-        return Noeud._lire(accessible, pyatspi)
+        return Noeud._lire(accessible, pyatspi, racine=True)
 
     @staticmethod
-    def _lire(a, pyatspi):
+    def _lire(a, pyatspi, racine=False):
         try:
             etat = a.getState()
-            try:
-                e = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                etendue = (e.x, e.y, e.width, e.height)
-            except NotImplementedError:
-                etendue = (0, 0, 0, 0)
-            enfants = [a.getChildAtIndex(i) for i in range(a.childCount)]
+            montre = etat.contains(pyatspi.STATE_SHOWING)
+            etendue, enfants = (0, 0, 0, 0), []
+            # What is hidden holds nothing shown: its inside is not read.
+            if montre or racine:
+                try:
+                    e = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    etendue = (e.x, e.y, e.width, e.height)
+                except NotImplementedError:
+                    pass
+                enfants = [a.getChildAtIndex(i) for i in range(a.childCount)]
             return Noeud(a.getRoleName(), a.name or "", etat.contains(pyatspi.STATE_ENABLED),
-                         etat.contains(pyatspi.STATE_SHOWING), etendue,
+                         montre, etendue,
                          [Noeud._lire(c, pyatspi) for c in enfants if c is not None])
         except Exception as erreur:
             # The object went away while it was read.

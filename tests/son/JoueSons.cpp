@@ -77,8 +77,7 @@ int main(int argc, char *argv[]) {
       continue;
     QFile ressource(QStringLiteral(":/sons/%1.wav").arg(etape.son));
     if (!ressource.open(QIODevice::ReadOnly)) {
-      std::fprintf(stderr, "son absent des ressources : %s\n",
-                   qPrintable(ressource.fileName()));
+      std::fprintf(stderr, "son absent des ressources : %s\n", qPrintable(ressource.fileName()));
       return 2;
     }
     images.insert(etape.son, ressource.readAll());

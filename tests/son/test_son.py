@@ -517,9 +517,10 @@ def verifier_silence_apres(analyse, k_long, k_bref):
 
     niveau, tenu = analyse.silence(arret, fin, plafond)
     attendu = g_long * long_.niveau((arret - o_long) / TAUX, (fin - o_long) / TAUX)
-    if not tenu or fin - arret < secondes(1.5):
-        defauts.append(f"pas de silence jusqu'à la fin (niveau {niveau:.4f} sur "
-                       f"{(fin - arret) / TAUX:.2f} s)")
+    if fin - arret < secondes(1.5):
+        defauts.append(f"silence de {max(0, fin - arret) / TAUX:.2f} s seulement avant la fin")
+    elif not tenu:
+        defauts.append(f"le silence ne tient pas jusqu'à la fin (niveau {niveau:.4f})")
     texte = (f"{long_.numero} s'arrête à {(arret - prevu) / TAUX * 1000:+.0f} ms du jeu de "
              f"{analyse.jeux[k_bref]['son']}, puis niveau max {niveau:.4f} sur "
              f"{(fin - arret) / TAUX:.2f} s où {long_.numero} aurait donné {attendu:.3f}")
@@ -572,8 +573,10 @@ def main():
         for nom, verification, arguments in cas:
             ok, texte, defauts = verification(analyse, *arguments)
             print(f"{'ok   ' if ok else 'ÉCHEC'} {nom} : {texte}")
-            for defaut in defauts:
+            for defaut in defauts[:6]:
                 print(f"        - {defaut}")
+            if len(defauts) > 6:
+                print(f"        - … et {len(defauts) - 6} autres")
             reussis += ok
             echoues += not ok
     except Echec as erreur:
