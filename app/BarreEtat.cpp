@@ -88,13 +88,10 @@ void BarreEtat::ActualiserHeure() {
 
 bool BarreEtat::eventFilter(QObject *objet, QEvent *evenement) {
   // Insert has no light: its state is the number of presses, as a toggle.
-  if (evenement->type() == QEvent::KeyPress && objet->isWidgetType()) {
+  // A press reaches the window once, then climbs through the widgets.
+  if (evenement->type() == QEvent::KeyPress && objet->isWindowType()) {
     const auto *touche = static_cast<QKeyEvent *>(evenement);
-    // The same press climbs from the focused widget up to its window.
-    const bool nouvelle = touche != m_derniereTouche || touche->timestamp() != m_instant;
-    m_derniereTouche = touche;
-    m_instant = touche->timestamp();
-    if (nouvelle && touche->key() == Qt::Key_Insert && !touche->isAutoRepeat()) {
+    if (touche->key() == Qt::Key_Insert && !touche->isAutoRepeat()) {
       m_insertion = !m_insertion;
       MontrerEtat(3, m_insertion);
     }

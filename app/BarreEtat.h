@@ -32,6 +32,4 @@ private:
   QTimer m_touches;
   QTimer m_minute;
   bool m_insertion = false;
-  const QEvent *m_derniereTouche = nullptr;
-  quint64 m_instant = 0;
 };

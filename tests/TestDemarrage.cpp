@@ -301,6 +301,32 @@ private Q_SLOTS:
         qPrintable(boite.texte));
   }
 
+  void laBarreDEtatSuitLHeureEtLaToucheInsertion() {
+    FenetreEssai essai;
+    QVERIFY(essai.Charger());
+    essai.Fenetre().show();
+    const QDateTime avant = QDateTime::currentDateTime();
+    const QString date = essai.Texte(QStringLiteral("Panneau6"));
+    const QString heure = essai.Texte(QStringLiteral("Panneau7"));
+    const QDateTime apres = QDateTime::currentDateTime();
+    QVERIFY(date == avant.toString(QStringLiteral("dd/MM/yyyy")) ||
+            date == apres.toString(QStringLiteral("dd/MM/yyyy")));
+    QVERIFY(heure == avant.toString(QStringLiteral("HH:mm")) ||
+            heure == apres.toString(QStringLiteral("HH:mm")));
+    const QStringList verrous = {"DEFIL", "INS", "MAJ", "NUM"};
+    for (int panneau = 2; panneau <= 5; ++panneau)
+      QCOMPARE(essai.Texte(QStringLiteral("Panneau%1").arg(panneau)), verrous.at(panneau - 2));
+    // Off the X server no light is on; Insert is counted as a toggle.
+    QLabel *insertion = essai.Etiquette(QStringLiteral("Panneau3"));
+    QVERIFY(!insertion->isEnabled());
+    QVERIFY(QTest::qWaitForWindowExposed(&essai.Fenetre()));
+    QTest::keyClick(essai.Fenetre().windowHandle(), Qt::Key_Insert);
+    QVERIFY(insertion->isEnabled());
+    QTest::keyClick(essai.Fenetre().windowHandle(), Qt::Key_Insert);
+    QVERIFY(!insertion->isEnabled());
+    QVERIFY(!essai.Etiquette(QStringLiteral("Panneau4"))->isEnabled());
+  }
+
   void F1EtLaCommandeAideOuvrentLaMemeAide() {
     FenetreEssai essai;
     QVERIFY(essai.Charger());
