@@ -51,15 +51,25 @@ void VueDonnees::Rafraichir() {
   FermerBase();
 
   // Rows of a single table carry their rowid, so that they can be rewritten.
-  QString table, suite, sql = Traduire(m_source);
-  if (const auto m = nomTable.match(m_source); m.hasMatch())
-    table = m.captured(1);
-  else if (const auto m = toutDeTable.match(m_source); m.hasMatch())
-    table = m.captured(1), suite = m.captured(2);
-  if (!table.isEmpty() && moteur.AdressableParRowid(table)) {
-    sql = QStringLiteral("SELECT rowid AS %1, * FROM %2%3").arg(ColonneRowid, table, suite);
-    m_table = table;
+  // A view refreshed again on the same source reuses its translation.
+  if (m_source != m_sourceTraduite || m_fichier != m_fichierTraduit) {
+    QString table, suite;
+    m_sqlTraduit = Traduire(m_source);
+    m_tableTraduite.clear();
+    if (const auto m = nomTable.match(m_source); m.hasMatch())
+      table = m.captured(1);
+    else if (const auto m = toutDeTable.match(m_source); m.hasMatch())
+      table = m.captured(1), suite = m.captured(2);
+    if (!table.isEmpty() && moteur.AdressableParRowid(table)) {
+      m_sqlTraduit =
+          QStringLiteral("SELECT rowid AS %1, * FROM %2%3").arg(ColonneRowid, table, suite);
+      m_tableTraduite = table;
+    }
+    m_sourceTraduite = m_source;
+    m_fichierTraduit = m_fichier;
   }
+  m_table = m_tableTraduite;
+  const QString &sql = m_sqlTraduit;
 
   ResultatRequete resultat = moteur.Lire(sql, m_parametres);
   m_colonnes = resultat.colonnes;

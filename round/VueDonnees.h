@@ -53,6 +53,8 @@ private:
   QString m_source;
   QVariantList m_parametres;
   QString m_table; // the table whose rows can be written, or empty
+  // The last source as the engine runs it.
+  QString m_sourceTraduite, m_fichierTraduit, m_sqlTraduit, m_tableTraduite;
   QStringList m_colonnes;
   QList<QVariantList> m_lignes;
   QList<qint64> m_rowids;
