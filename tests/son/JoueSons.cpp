@@ -13,7 +13,10 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QList>
 #include <QMediaDevices>
+#include <QStringList>
 #include <QTimer>
 
 #include <cstdio>
