@@ -30,6 +30,10 @@ class Echec(Exception):
     """A check that did not hold; the message says what was expected."""
 
 
+class TempsEcoule(BaseException):
+    """The script's own deadline: no `except Exception` on the way may swallow it."""
+
+
 def attendre(condition, quoi, delai=DELAI, pas=PAS):
     """Returns the first true value of condition(), polled until the deadline."""
     fin = time.monotonic() + delai
@@ -54,8 +58,9 @@ _PR_SET_PDEATHSIG = 1
 
 
 def _lier_au_parent():
-    # Should this script be killed outright, its children follow it.
-    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+    # Should this script be killed outright, its children follow it. A polite
+    # signal: Xvfb then removes its lock, the bus launcher ends its own bus.
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def _etat(pid):
@@ -178,7 +183,7 @@ class Seance:
 
     def __enter__(self):
         signal.signal(signal.SIGTERM, _sortir_sur_signal)
-        # Fail, with diagnostics, before CTest's own timeout kills us outright.
+        # CTest's timeout kills outright: fail first, with diagnostics and cleanup.
         signal.signal(signal.SIGALRM, _trop_long)
         signal.alarm(self.duree_max)
         try:
@@ -283,12 +288,12 @@ class Seance:
 
 
 def _sortir_sur_signal(numero, _trame):
-    # CTest's timeout sends SIGTERM first: leave through the finally blocks.
+    # Whoever stops the run still gets every process ended.
     raise SystemExit(f"stopped by signal {numero}")
 
 
 def _trop_long(_numero, _trame):
-    raise Echec("the script ran out of time")
+    raise TempsEcoule()
 
 
 def _lire(chemin, fin=4000):
@@ -400,16 +405,17 @@ class Ecran:
     def double_cliquer(self, x, y):
         self.xdotool("mousemove", x, y, "click", "--repeat", 2, "--delay", 80, 1)
 
-    def glisser(self, depart, arrivee, etapes=12):
+    def glisser(self, depart, arrivee, etapes=8):
         """Press, move in steps, release: the way a hand drags."""
         (x0, y0), (x1, y1) = depart, arrivee
-        self.xdotool("mousemove", x0, y0, "mousedown", 1)
+        # One xdotool for the whole gesture: on a loaded machine a process a
+        # step would stretch it. The pauses only give the drag loop motion to
+        # follow; the caller waits for the result itself.
+        geste = ["mousemove", x0, y0, "mousedown", 1]
         for i in range(1, etapes + 1):
-            # Small steps give the drag loop motion to follow; the result is
-            # waited for by the caller, not assumed from these pauses.
-            self.xdotool("mousemove", round(x0 + (x1 - x0) * i / etapes),
-                         round(y0 + (y1 - y0) * i / etapes), "sleep", 0.05)
-        self.xdotool("mousemove", x1, y1, "sleep", 0.1, "mouseup", 1)
+            geste += ["sleep", 0.03, "mousemove", round(x0 + (x1 - x0) * i / etapes),
+                      round(y0 + (y1 - y0) * i / etapes)]
+        self.xdotool(*geste, "sleep", 0.1, "mouseup", 1)
 
     def touche(self, nom):
         self.xdotool("key", nom)
@@ -418,14 +424,26 @@ class Ecran:
 
     def fenetres(self, pid):
         """Visible top-level windows of a process, as {id: title}."""
-        r = _executer(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
-                       "--name", ""], self.env)
+        def liste():
+            r = _executer(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                           "--name", ""], self.env)
+            # Status 1 with nothing said is "none found". xdotool walks the
+            # whole tree and gives up (BadWindow) when any window, of any
+            # program, goes away meanwhile: then it is asked again.
+            return r if r.returncode in (0, 1) and not r.stderr.strip() else None
+
+        r = attendre(liste, "a complete list of windows from xdotool")
         fenetres = {}
         for ligne in r.stdout.split():
             nom = _executer(["xdotool", "getwindowname", ligne], self.env)
             if nom.returncode == 0:
                 fenetres[int(ligne)] = nom.stdout.rstrip("\n")
         return fenetres
+
+    def visible(self, fenetre):
+        """Whether one window is shown, asked of that window alone."""
+        r = _executer(["xwininfo", "-id", str(fenetre)], self.env)
+        return r.returncode == 0 and "Map State: IsViewable" in r.stdout
 
     def dialogue(self, fenetre):
         r = _executer(["xprop", "-id", str(fenetre), "_NET_WM_WINDOW_TYPE"], self.env)
@@ -483,7 +501,7 @@ class Programme:
     def __init__(self, ecran, dossier, nom="vocadix"):
         self.ecran = ecran
         self.dossier = dossier
-        self.journal = ecran.seance.chemin(f"{nom}-{os.getpid()}-{len(ecran.seance.processus.liste)}.log")
+        self.journal = ecran.seance.chemin(f"{nom}-{len(ecran.seance.programmes) + 1}.log")
         env = dict(ecran.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.processus = ecran.seance.processus.lancer(
             [os.path.join(dossier, "vocadix")], env, self.journal, cwd=ecran.seance.dossier)
@@ -664,10 +682,11 @@ class Essais:
         self.seance = seance
         self.reussis = self.rates = self.sautes = 0
         self.arret = False
+        self.hors_delai = False
 
     def nouvelle_suite(self):
         """The cases that follow do not build on the ones before."""
-        self.arret = False
+        self.arret = self.hors_delai
 
     def cas(self, nom, fonction, *arguments):
         if self.arret:
@@ -679,6 +698,10 @@ class Essais:
             resultat = fonction(*arguments)
         except Echec as erreur:
             self._rate(nom, str(erreur))
+            return None
+        except TempsEcoule:
+            self.hors_delai = True
+            self._rate(nom, f"the script ran past its {self.seance.duree_max} s")
             return None
         except Exception as erreur:  # a broken helper is a failure too, not a crash
             self._rate(nom, f"{type(erreur).__name__}: {erreur}")
@@ -717,3 +740,12 @@ def arguments():
         if not os.path.isfile(chemin):
             sys.exit(f"missing: {chemin}")
     return executable, base
+
+
+def executer(principal):
+    """Runs a script's main; a desktop that cannot be set up fails plainly."""
+    try:
+        return principal()
+    except Echec as echec:
+        print(f"FAIL setting up the desktop: {echec}", flush=True)
+        return 1

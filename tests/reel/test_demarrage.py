@@ -33,7 +33,7 @@ def reglages(dossier):
 def premier_lancement(ecran, dossier):
     programme = bureau.Programme(ecran, dossier)
     fenetre = programme.fenetre_principale()
-    verifier(programme.maximisee(fenetre), "the main window is not maximised")
+    bureau.attendre(lambda: programme.maximisee(fenetre), "openbox to maximise the main window")
     racine = programme.attendre_arbre(
         lambda r: r if r.trouver(role="label", nom="Cliquez sur Nouvelle partie") else None,
         'the guidance line "Cliquez sur Nouvelle partie"')
@@ -61,8 +61,7 @@ def second_exemplaire(ecran, dossier, premier):
     second = bureau.Programme(ecran, dossier)
     refus(second, TITRE_VIDE, REFUS_SECOND)
     verifier(premier.en_marche(), "the first copy ended with the second")
-    verifier(premier.principale in ecran.fenetres(premier.pid),
-             "the first copy's main window is gone")
+    verifier(ecran.visible(premier.principale), "the first copy's main window is gone")
     verifier(premier.arbre() is not None, "the first copy no longer answers")
     verifier(not os.path.exists(reglages(dossier)), "the refused copy wrote Vocadix.ini")
 
@@ -82,15 +81,13 @@ def fermeture(ecran, dossier, programme):
 LARGEURS = ((799, False), (800, True))
 
 
-def largeur_ecran(seance, executable, base, largeur, accepte):
-    ecran = seance.ecran(largeur, 600)
+def largeur_ecran(seance, ecran, executable, base, accepte):
     dossier = seance.dossier_programme(executable, base)
     if accepte:
         fermeture(ecran, dossier, premier_lancement(ecran, dossier))
     else:
         refus(bureau.Programme(ecran, dossier), (TITRE,), REFUS_ECRAN)
         verifier(not os.path.exists(reglages(dossier)), "Vocadix.ini written by a refused start")
-    ecran.arreter()
 
 
 def main():
@@ -108,10 +105,12 @@ def main():
         ecran.arreter()
         for largeur, accepte in LARGEURS:
             essais.nouvelle_suite()
+            ecran = seance.ecran(largeur, 600)
             essais.cas(f"a screen {largeur} pixels wide is {'accepted' if accepte else 'refused'}",
-                       largeur_ecran, seance, executable, base, largeur, accepte)
+                       largeur_ecran, seance, ecran, executable, base, accepte)
+            ecran.arreter()  # after any diagnostics, which photograph it
         return essais.conclure()
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(bureau.executer(main))

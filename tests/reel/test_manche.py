@@ -1,14 +1,18 @@
 #!/usr/bin/python3
-"""One round played in the real window with real mouse events.
+"""Rounds played in the real window with real mouse events.
 
-New game, new round, nine draws (consonants and vowels in turn), a drag of
-the second letter onto the fifth, a double-click on the fifth letter, Stop,
-verification, and the recap. The verdict is checked against the word list
-the game database is made from.
+First round: new game, new round, nine draws (consonants and vowels in
+turn), a drag of the second letter onto the fifth, a double-click on the
+fifth letter, Stop, verification and the recap. The verdict is checked
+against the word list the game database is made from.
+
+Second round: the letters are dragged, one insertion at a time, into the
+longest word of the list they can make, which must then score its length.
 
 Usage: test_manche.py VOCADIX VOCADIX.DAT MOTS.TXT
 """
 
+import collections
 import os
 import sys
 
@@ -23,10 +27,13 @@ BLANC, GRIS = (255, 255, 255), (192, 192, 192)
 OPTIONS_INCHANGEES = b"O\r\nO\r\n"
 
 # Consonant, vowel, consonant...: neighbouring tiles always differ, so the
-# drag below can never leave the letters as they were.
+# first round's drag can never leave the letters as they were.
 TIRAGES = [("Tirage des consonnes", False) if i % 2 == 0 else ("Tirage des voyelles", True)
            for i in range(9)]
-ORIGINE, CIBLE = 1, 4  # the drag; the double-click is on CIBLE too
+ORIGINE, CIBLE = 1, 4  # the first round's drag; its double-click is on CIBLE
+# Longest word the second round builds: each letter may cost a drag, and the
+# countdown runs meanwhile.
+LONGUEUR_MAX = 5
 
 
 # ------------------------------------------------------- reading the window
@@ -44,7 +51,7 @@ def lettres(racine):
     return [t.nom if t.montre else None for t in tuiles(racine)]
 
 
-def recap(racine, colonne, rang=0):
+def recap(racine, colonne, rang):
     """A cell of the recap: the column is found by its heading."""
     entete = racine.trouver(role="label", nom=colonne)
     verifier(entete is not None, f'no recap heading "{colonne}"')
@@ -61,15 +68,25 @@ def guide(texte):
     return lambda r: r if r.trouver(role="label", nom=texte) else None
 
 
-class Manche:
+def inserer(suite, origine, cible):
+    """The letters after a drag from `origine` onto `cible`: an insertion."""
+    suite = list(suite)
+    suite.insert(cible, suite.pop(origine))
+    return suite
+
+
+class Partie:
     def __init__(self, seance, executable, base, mots):
         self.seance = seance
-        self.executable, self.base, self.mots = executable, base, mots
-        self.ecran = None
-        self.programme = None
-        self.tirage = None
-        self.mot = None
-        self.trouve = None
+        self.executable, self.base = executable, base
+        with open(mots, encoding="utf-8") as f:
+            self.mots = {ligne.strip() for ligne in f if ligne.strip()}
+        self.ecran = self.programme = self.dossier = None
+        self.rang = -1  # the round under way, from 0
+        self.score = 0
+        self.tirage = self.lettres = self.mot = None
+        self.points = 0  # of the round under way
+        self.a_marquer = None  # tile the double-click ends the word on
 
     def attendre(self, condition, quoi):
         return self.programme.attendre_arbre(condition, quoi)
@@ -85,25 +102,34 @@ class Manche:
     def cliquer(self, nom):
         self.ecran.cliquer(*self.bouton(nom).centre())
 
-    # -- the cases
+    def fonds(self, etendues):
+        """Tile backgrounds on screen: two corners inside the frame, clear of the letter."""
+        capture = self.ecran.capture()
+        vus = []
+        for x, y, l, h in etendues:
+            coins = {capture.pixel(x + 4, y + 4), capture.pixel(x + l - 5, y + 4)}
+            vus.append(coins.pop() if len(coins) == 1 else tuple(coins))
+        return vus
+
+    # -- the steps of a game
 
     def demarrer(self):
         self.ecran = self.seance.ecran(1024, 768)
-        dossier = self.seance.dossier_programme(self.executable, self.base)
-        self.dossier = dossier
-        self.programme = bureau.Programme(self.ecran, dossier)
+        self.dossier = self.seance.dossier_programme(self.executable, self.base)
+        self.programme = bureau.Programme(self.ecran, self.dossier)
         self.programme.fenetre_principale()
         self.attendre(guide("Cliquez sur Nouvelle partie"), "the start-up guidance")
-
-    def nouvelle_partie(self):
         self.cliquer("Nouvelle partie")
         self.attendre(guide("Cliquez sur Nouveau jeu"), "the guidance after a new game")
-        self.bouton("Nouveau jeu")
+
+    def nouveau_jeu(self):
         self.cliquer("Nouveau jeu")
+        self.rang += 1
         racine = self.attendre(guide("Cliquez sur Consonnes ou Voyelles"),
                                "the guidance after a new round")
-        verifier(racine.trouver(role="label", nom="Jeu n° 1") is not None,
-                 'the round counter does not read "Jeu n° 1"')
+        compte = f"Jeu n° {self.rang + 1}"
+        verifier(racine.trouver(role="label", nom=compte) is not None,
+                 f'the round counter does not read "{compte}"')
         verifier(lettres(racine) == [None] * 9, f"tiles shown before any draw: {lettres(racine)}")
 
     def tirer(self):
@@ -115,66 +141,52 @@ class Manche:
                      f"after draw {i + 1} the tiles show {vues}")
             verifier(len(vues[i]) == 1 and (vues[i] in VOYELLES) == voyelle,
                      f'"{commande}" drew {vues[i]!r}')
-        self.tirage = vues
+        self.tirage = self.lettres = vues
+        print(f"  draw {''.join(vues)}")
         racine = self.attendre(guide("Cliquez-glissez pour déplacer les lettres"),
                                "the guidance after the ninth draw")
         for commande in ("Tirage des consonnes", "Tirage des voyelles"):
             verifier(not racine.trouver(nom=commande).actif, f'"{commande}" still enabled')
         verifier(racine.trouver(nom="Arrêt").actif, '"Arrêt" not enabled after the draw')
-        vue = recap(racine, "Tirages")
-        verifier(vue == "".join(self.tirage), f"recap draw {vue!r}, tiles {self.tirage}")
+        vue = recap(racine, "Tirages", self.rang)
+        verifier(vue == "".join(vues), f"recap draw {vue!r}, tiles {vues}")
 
-    def glisser(self):
-        attendu = list(self.tirage)
-        attendu.insert(CIBLE, attendu.pop(ORIGINE))
+    def glisser(self, origine, cible):
+        attendu = inserer(self.lettres, origine, cible)
         racine = self.programme.arbre()
-        depart, arrivee = tuiles(racine)[ORIGINE].centre(), tuiles(racine)[CIBLE].centre()
-        self.ecran.glisser(depart, arrivee)
+        self.ecran.glisser(tuiles(racine)[origine].centre(), tuiles(racine)[cible].centre())
         try:
             self.attendre(lambda r: r if lettres(r) == attendu else None,
-                          f"the letters {''.join(self.tirage)} to become {''.join(attendu)}")
+                          f"the letters {''.join(self.lettres)} to become {''.join(attendu)}")
         except Echec as echec:
             raise Echec(f"{echec}; they read {lettres(self.programme.arbre())}") from None
-        self.tirage_deplace = attendu
-        print(f"  draw {''.join(self.tirage)}, after the drag {''.join(attendu)}")
+        self.lettres = attendu
 
-    def marquer(self):
-        racine = self.programme.arbre()
-        etendues = [t.etendue for t in tuiles(racine)]
-
-        def fonds():
-            capture = self.ecran.capture()
-            # Two corners inside the frame, clear of the letter.
-            vus = []
-            for x, y, l, h in etendues:
-                coins = {capture.pixel(x + 4, y + 4), capture.pixel(x + l - 5, y + 4)}
-                vus.append(coins.pop() if len(coins) == 1 else tuple(coins))
-            return vus
-
-        vus = fonds()
+    def marquer(self, k):
+        etendues = [t.etendue for t in tuiles(self.programme.arbre())]
+        vus = self.fonds(etendues)
         verifier(vus == [GRIS] * 9, f"backgrounds before the double-click: {vus}")
-        self.ecran.double_cliquer(*tuiles(racine)[CIBLE].centre())
-        attendus = [BLANC if i <= CIBLE else GRIS for i in range(9)]
+        x, y, l, h = etendues[k]
+        self.ecran.double_cliquer(x + l // 2, y + h // 2)
+        attendus = [BLANC if i <= k else GRIS for i in range(9)]
         try:
-            attendre(lambda: fonds() == attendus, f"tiles 0 to {CIBLE} white, the rest grey")
+            attendre(lambda: self.fonds(etendues) == attendus, f"tiles 0 to {k} white, the rest grey")
         except Echec as echec:
-            raise Echec(f"{echec}; backgrounds seen: {fonds()}") from None
+            raise Echec(f"{echec}; backgrounds seen: {self.fonds(etendues)}") from None
         self.attendre(guide("Cliquez sur Stop pour terminer"), "the guidance after marking")
-        self.mot = "".join(self.tirage_deplace[:CIBLE + 1])
+        self.mot = "".join(self.lettres[:k + 1])
 
     def arreter(self):
         self.cliquer("Arrêt")
-        racine = self.attendre(guide("Cliquez sur Vérification"), "the guidance after Stop")
+        self.attendre(guide("Cliquez sur Vérification"), "the guidance after Stop")
         self.bouton("Vérification du mot")
         self.bouton("Arrêt", actif=False)
-        vue = recap(self.programme.arbre(), "Solutions")
+        vue = recap(self.programme.arbre(), "Solutions", self.rang)
         verifier(vue == self.mot, f"recap word {vue!r}, expected {self.mot!r}")
-        del racine
 
     def verifier_mot(self):
-        with open(self.mots, encoding="utf-8") as f:
-            self.trouve = self.mot in {ligne.strip() for ligne in f}
-        print(f"  word {self.mot}, {'in' if self.trouve else 'not in'} the word list")
+        trouve = self.mot in self.mots
+        print(f"  word {self.mot}, {'in' if trouve else 'not in'} the word list")
         self.cliquer("Vérification du mot")
         fenetre, titre, texte = self.programme.attendre_boite("the verdict box")
         verifier(titre == TITRE, f"verdict box title {titre!r}, expected {TITRE!r}")
@@ -183,22 +195,28 @@ class Manche:
         # The two verdicts, and the one the word list calls for.
         verdicts = {True: f"{debut}figure bien dans le dictionnaire",
                     False: f"{debut}ne figure pas dans le dictionnaire"}
-        verifier(texte.startswith(verdicts[self.trouve]),
-                 f"verdict {texte!r} for a word {'in' if self.trouve else 'not in'} the list")
+        verifier(texte.startswith(verdicts[trouve]),
+                 f"verdict {texte!r} for a word {'in' if trouve else 'not in'} the list")
+        self.points = len(self.mot) if trouve else 0
+        if trouve:
+            gain = f"vous marquez {self.points} points"
+            verifier(gain in texte, f"verdict {texte!r} does not say {gain!r}")
+        self.score += self.points
         self.programme.fermer_boite(fenetre)
 
     def bilan(self):
-        points = str(len(self.mot)) if self.trouve else "0"
         racine = self.attendre(guide("Cliquez sur Nouveau jeu pour continuer"),
                                "the guidance after the verdict")
         self.bouton("Vérification du mot", actif=False)
         for colonne, attendu in (("Tirages", "".join(self.tirage)),
-                                 ("Solutions", self.mot), ("Points", points)):
-            vue = recap(racine, colonne)
-            verifier(vue == attendu, f'recap "{colonne}" reads {vue!r}, expected {attendu!r}')
-        score = f"{points} points"
-        verifier((racine.trouver(role="label", nom=score) is not None) == self.trouve,
-                 f'score panel {"missing" if self.trouve else "shows"} "{score}"')
+                                 ("Solutions", self.mot), ("Points", str(self.points))):
+            vue = recap(racine, colonne, self.rang)
+            verifier(vue == attendu, f'recap "{colonne}" row {self.rang} reads {vue!r}, '
+                                     f'expected {attendu!r}')
+        # The score panel stays empty until a word scores.
+        score = f"{self.score} points"
+        verifier((racine.trouver(role="label", nom=score) is not None) == (self.score > 0),
+                 f'score panel {"missing" if self.score else "shows"} "{score}"')
 
     def quitter(self):
         self.cliquer("Quitter")
@@ -208,6 +226,30 @@ class Manche:
             contenu = f.read()
         verifier(contenu == OPTIONS_INCHANGEES, f"Vocadix.ini holds {contenu!r}")
 
+    # -- the two rounds
+
+    def deplacer_une_lettre(self):
+        self.glisser(ORIGINE, CIBLE)
+        print(f"  after the drag {''.join(self.lettres)}")
+
+    def composer(self):
+        """Drags the letters into the longest word of the list they make."""
+        dispo = collections.Counter(self.lettres)
+        mot = max((m for m in self.mots if len(m) <= LONGUEUR_MAX
+                   and not collections.Counter(m) - dispo), key=lambda m: (len(m), m),
+                  default=None)
+        verifier(mot is not None and len(mot) >= 2,
+                 f"the list has no word of two letters or more in {''.join(self.lettres)}")
+        print(f"  building {mot}")
+        for p, lettre in enumerate(mot):
+            # Letters before p are in place; fetch this one from the rest.
+            origine = self.lettres.index(lettre, p)
+            if origine != p:
+                self.glisser(origine, p)
+        verifier("".join(self.lettres[:len(mot)]) == mot,
+                 f"the tiles read {''.join(self.lettres)} after building {mot}")
+        self.a_marquer = len(mot) - 1
+
 
 def main():
     if len(sys.argv) != 4:
@@ -216,20 +258,29 @@ def main():
     executable, base = bureau.arguments()
     with bureau.Seance() as seance:
         essais = bureau.Essais(seance)
-        manche = Manche(seance, executable, base, mots)
+        p = Partie(seance, executable, base, mots)
         for nom, etape in (
-                ("the game starts", manche.demarrer),
-                ("new game, then new round", manche.nouvelle_partie),
-                ("nine draws, consonants and vowels in turn", manche.tirer),
-                (f"a drag of tile {ORIGINE} onto tile {CIBLE} inserts the letter", manche.glisser),
-                (f"a double-click on tile {CIBLE} marks tiles 0 to {CIBLE}", manche.marquer),
-                ("Stop takes the marked word", manche.arreter),
-                ("the verdict box judges the word", manche.verifier_mot),
-                ("the recap shows the draw, the word and the points", manche.bilan),
-                ("Quitter ends the program and saves the options", manche.quitter)):
+                ("the game starts, then a new game", p.demarrer),
+                ("round 1: new round", p.nouveau_jeu),
+                ("round 1: nine draws, consonants and vowels in turn", p.tirer),
+                (f"round 1: a drag of tile {ORIGINE} onto tile {CIBLE} inserts the letter",
+                 p.deplacer_une_lettre),
+                (f"round 1: a double-click on tile {CIBLE} marks tiles 0 to {CIBLE}",
+                 lambda: p.marquer(CIBLE)),
+                ("round 1: Stop takes the marked word", p.arreter),
+                ("round 1: the verdict box judges the word", p.verifier_mot),
+                ("round 1: the recap shows the draw, the word and the points", p.bilan),
+                ("round 2: new round", p.nouveau_jeu),
+                ("round 2: nine draws", p.tirer),
+                ("round 2: drags build the longest word of the list", p.composer),
+                ("round 2: a double-click marks the word", lambda: p.marquer(p.a_marquer)),
+                ("round 2: Stop takes the marked word", p.arreter),
+                ("round 2: the verdict box accepts the word", p.verifier_mot),
+                ("round 2: the recap and the score count the word", p.bilan),
+                ("Quitter ends the program and saves the options", p.quitter)):
             essais.cas(nom, etape)
         return essais.conclure()
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(bureau.executer(main))
