@@ -1,0 +1,211 @@
+"""What both window benchmarks share: a private X display with a window
+manager, throw-away program folders, and programs whose stderr moments
+("vocadix-mesure <moment> <ms>") are read as they come.
+
+Every process started here is in its own session and is ended by its process
+group when the benchmark ends, normally or not."""
+
+import os
+import queue
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+
+LARGEUR, HAUTEUR = 1024, 768
+
+
+class Echec(Exception):
+    pass
+
+
+def finir(processus, delai=3.0):
+    """Ends a process started here and everything it started."""
+    if processus.poll() is None:
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            try:
+                os.killpg(processus.pid, sig)
+            except ProcessLookupError:
+                break
+            try:
+                processus.wait(delai)
+                break
+            except subprocess.TimeoutExpired:
+                pass
+    else:
+        # The leader is gone but its children may not be.
+        try:
+            os.killpg(processus.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+
+
+def _interrompre(signum, _cadre):
+    raise KeyboardInterrupt(f"signal {signum}")
+
+
+def proteger_signaux():
+    """SIGTERM and SIGHUP unwind like Ctrl-C, so the finally blocks end
+    the processes."""
+    for sig in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(sig, _interrompre)
+
+
+class Ecran:
+    """Xvfb on the first free display (-displayfd picks it) with openbox."""
+
+    def __init__(self):
+        self.processus = []
+        self.affichage = None
+
+    def __enter__(self):
+        lecture, ecriture = os.pipe()
+        try:
+            xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(ecriture), "-screen", "0",
+                 f"{LARGEUR}x{HAUTEUR}x24", "-nolisten", "tcp"],
+                pass_fds=(ecriture,), stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL, start_new_session=True)
+            self.processus.append(xvfb)
+            os.close(ecriture)
+            ecriture = None
+            numero = b""
+            with os.fdopen(lecture, "rb") as tube:
+                lecture = None
+                numero = tube.readline().strip()
+            if not numero:
+                raise Echec("Xvfb n'a pas démarré")
+            self.affichage = ":" + numero.decode()
+            self.processus.append(subprocess.Popen(
+                ["openbox"], env=self.environnement(),
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                start_new_session=True))
+            self._attendre_gestionnaire()
+            return self
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        finally:
+            for fd in (lecture, ecriture):
+                if fd is not None:
+                    os.close(fd)
+
+    def __exit__(self, *_):
+        for processus in reversed(self.processus):
+            finir(processus)
+        self.processus.clear()
+
+    def environnement(self, **ajouts):
+        env = dict(os.environ)
+        env.pop("WAYLAND_DISPLAY", None)
+        env.update(DISPLAY=self.affichage, QT_QPA_PLATFORM="xcb", **ajouts)
+        return env
+
+    def _attendre_gestionnaire(self, delai=20.0):
+        # openbox announces itself on the root window once it manages it.
+        fin = time.monotonic() + delai
+        while time.monotonic() < fin:
+            sortie = subprocess.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                env=self.environnement(), capture_output=True, text=True)
+            if "window id" in sortie.stdout:
+                return
+            time.sleep(0.1)
+        raise Echec("openbox ne gère pas l'écran")
+
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], env=self.environnement(),
+                       check=True, stdout=subprocess.DEVNULL)
+
+    def cliquer(self, x, y):
+        self.xdotool("mousemove", str(x), str(y), "click", "1")
+
+    def attendre_fenetre(self, titre, delai=30.0):
+        """Waits until a visible window named `titre` covers the screen's
+        width (shown and maximised by openbox): clicks land where expected."""
+        fin = time.monotonic() + delai
+        while time.monotonic() < fin:
+            ids = subprocess.run(
+                ["xdotool", "search", "--onlyvisible", "--name", f"^{titre}$"],
+                env=self.environnement(), capture_output=True, text=True).stdout.split()
+            for fenetre in ids:
+                geometrie = subprocess.run(
+                    ["xdotool", "getwindowgeometry", fenetre],
+                    env=self.environnement(), capture_output=True, text=True).stdout
+                for ligne in geometrie.splitlines():
+                    if "Geometry:" in ligne:
+                        largeur = int(ligne.split()[-1].split("x")[0])
+                        if largeur >= LARGEUR * 0.9:
+                            return fenetre
+            time.sleep(0.1)
+        raise Echec(f"pas de fenêtre « {titre} » agrandie en {delai:.0f} s")
+
+    def capturer(self, fichier):
+        subprocess.run(["import", "-window", "root", fichier],
+                       env=self.environnement(), check=True)
+
+
+class Programme:
+    """One run of an executable copied, with the files it needs, into a
+    throw-away folder (the game refuses a second start from one folder)."""
+
+    def __init__(self, ecran, executable, annexes=()):
+        self.ecran = ecran
+        self.dossier = tempfile.mkdtemp(prefix="vocadix-bench-")
+        for fichier in (executable, *annexes):
+            shutil.copy2(fichier, self.dossier)
+        self.chemin = os.path.join(self.dossier, os.path.basename(executable))
+        self.processus = None
+        self.moments = queue.Queue()
+        self.autres_lignes = []
+
+    def demarrer(self):
+        """Starts the program; returns time.monotonic() just before exec."""
+        env = self.ecran.environnement()
+        avant = time.monotonic()
+        self.processus = subprocess.Popen(
+            [self.chemin], cwd=self.dossier, env=env, stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+            start_new_session=True)
+        self._lecteur = threading.Thread(target=self._lire, daemon=True)
+        self._lecteur.start()
+        return avant
+
+    def _lire(self):
+        for ligne in self.processus.stderr:
+            mots = ligne.decode(errors="replace").split()
+            if len(mots) == 3 and mots[0] == "vocadix-mesure":
+                self.moments.put((mots[1], float(mots[2]) / 1000.0))
+            else:
+                self.autres_lignes.append(ligne.decode(errors="replace").rstrip())
+        self.moments.put((None, None))
+
+    def attendre(self, moment, delai):
+        """Seconds on the monotonic clock at which the program printed
+        `moment`; the moments printed before it are passed over."""
+        fin = time.monotonic() + delai
+        while True:
+            reste = fin - time.monotonic()
+            if reste <= 0:
+                raise Echec(f"pas de « {moment} » en {delai:.0f} s")
+            try:
+                nom, instant = self.moments.get(timeout=reste)
+            except queue.Empty:
+                continue
+            if nom is None:
+                self.moments.put((None, None))  # for any later wait
+                raise Echec(f"le programme s'est arrêté avant « {moment} » : "
+                            + " | ".join(self.autres_lignes[-5:]))
+            if nom == moment:
+                return instant
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        if self.processus is not None:
+            finir(self.processus)
+            self._lecteur.join(5)
+        shutil.rmtree(self.dossier, ignore_errors=True)
