@@ -1,6 +1,7 @@
 #include "about/Apropos.h"
 
 #include "app/BanqueImages.h"
+#include "app/Disposition.h"
 #include "app/Globales.h"
 #include "app/Plateforme.h"
 #include "app/Twips.h"
@@ -22,15 +23,11 @@ const QString Apropos::AdresseAssistance = QStringLiteral("support@zari.example.
 
 namespace {
 
+using Disposition::Placer;
+using Disposition::Police;
+
 const double LargeurOnglet = 7485, HauteurOnglet = 4095;
 const double LargeurInfos = 6735;
-
-QFont Police(double points, bool gras) {
-  QFont police(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  police.setPointSizeF(points);
-  police.setBold(gras);
-  return police;
-}
 
 QString Produit() {
   return QString::fromUtf8(VersionAppli::Produit);
@@ -184,13 +181,6 @@ Apropos::Apropos(Plateforme &plateforme, const Globales &globales, QWidget *pare
   Onglet->addTab(zari, QStringLiteral("Z.A.Ri"));
 
   Form_Load();
-}
-
-void Apropos::Placer(QWidget *controle, double gauche, double haut, double largeur,
-                     double hauteur) {
-  const double dpi = logicalDpiX();
-  controle->setGeometry(Twips::EnPixels(gauche, dpi), Twips::EnPixels(haut, dpi),
-                        Twips::EnPixels(largeur, dpi), Twips::EnPixels(hauteur, dpi));
 }
 
 QLabel *Apropos::Etiquette(QWidget *parent, const QString &nom, double haut) {

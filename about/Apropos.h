@@ -33,7 +33,6 @@ private:
   QLabel *Etiquette(QWidget *parent, const QString &nom, double haut);
   QPushButton *Bouton(QWidget *parent, const QString &nom, const QString &texte,
                       const QString &document);
-  void Placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur);
 
   Plateforme &m_plateforme;
   const Globales &G;

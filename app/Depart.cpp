@@ -4,6 +4,7 @@
 #include "app/BanqueImages.h"
 #include "app/BarreCommandes.h"
 #include "app/BarreEtat.h"
+#include "app/Disposition.h"
 #include "app/Mesures.h"
 #include "app/Plateforme.h"
 #include "app/Reglages.h"
@@ -26,6 +27,8 @@
 
 namespace {
 
+using Disposition::Placer;
+using Disposition::Police;
 using Style = BarreCommandes::Style;
 
 const QColor GrisClair(192, 192, 192);
@@ -68,13 +71,6 @@ const Commande Commandes[] = {
     {"Quitter", Style::Simple, 10, "Quitter"},
 };
 
-QFont Police(double points, bool gras = true) {
-  QFont police(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  police.setPointSizeF(points);
-  police.setBold(gras);
-  return police;
-}
-
 void Colorer(QWidget *controle, const QColor &texte, const QColor &fond) {
   QPalette p = controle->palette();
   p.setColor(QPalette::WindowText, texte);
@@ -115,12 +111,6 @@ Depart::~Depart() = default;
 
 double Depart::Dpi() const {
   return logicalDpiX();
-}
-
-void Depart::Placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur) {
-  const double dpi = Dpi();
-  controle->setGeometry(Twips::EnPixels(gauche, dpi), Twips::EnPixels(haut, dpi),
-                        Twips::EnPixels(largeur, dpi), Twips::EnPixels(hauteur, dpi));
 }
 
 QLabel *Depart::Panneau(const QString &nom, int gauche, int haut, int largeur, int hauteur,

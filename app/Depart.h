@@ -79,7 +79,6 @@ private:
   QLabel *Panneau(const QString &nom, int gauche, int haut, int largeur, int hauteur,
                   const QColor &texte, double points);
   QLabel *Etiquette(const QString &nom, int gauche, int haut, int largeur, int hauteur);
-  void Placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur);
   double Dpi() const;
 
   Plateforme &m_plateforme;

@@ -1,6 +1,7 @@
 #include "scores/Enregistre.h"
 
 #include "app/BanqueImages.h"
+#include "app/Disposition.h"
 #include "app/Globales.h"
 #include "app/Plateforme.h"
 #include "round/ErreurBase.h"
@@ -30,10 +31,7 @@ Enregistre::Enregistre(Plateforme &plateforme, const Globales &globales, QLabel 
   SaisieNom->setObjectName(QStringLiteral("SaisieNom"));
   SaisieNom->setGeometry(64, 176, 313, 41);
   SaisieNom->setMaxLength(15);
-  QFont police(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  police.setPointSizeF(22.5);
-  police.setBold(true);
-  SaisieNom->setFont(police);
+  SaisieNom->setFont(Disposition::Police(22.5));
   QPalette couleurs = SaisieNom->palette();
   couleurs.setColor(QPalette::Text, QColor(0, 0, 255));
   couleurs.setColor(QPalette::Base, QColor(255, 255, 255));

@@ -1,5 +1,6 @@
 #include "scores/Scores.h"
 
+#include "app/Disposition.h"
 #include "app/Globales.h"
 #include "app/Plateforme.h"
 #include "app/Twips.h"
@@ -10,6 +11,7 @@
 #include <QTableWidget>
 
 namespace {
+using Disposition::Placer;
 const double LargeurDialogue = 4275, HauteurDialogue = 3945;
 const double LargeurGrille = 4000, LargeurOk = 975;
 const double Colonnes[] = {2300, 400, 1300};
@@ -33,10 +35,7 @@ Scores::Scores(Plateforme &plateforme, const Globales &globales,
   Grille->setFocusPolicy(Qt::NoFocus);
   Grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QFont police(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  police.setPointSizeF(9.75);
-  police.setBold(true);
-  Grille->setFont(police);
+  Grille->setFont(Disposition::Police(9.75));
   QPalette couleurs = Grille->palette();
   couleurs.setColor(QPalette::Text, QColor(0, 0, 255));
   couleurs.setColor(QPalette::Base, QColor(192, 192, 192));
@@ -58,12 +57,6 @@ Scores::Scores(Plateforme &plateforme, const Globales &globales,
   connect(RAZ, &QPushButton::clicked, this, &Scores::RAZ_Click);
   connect(Valider, &QPushButton::clicked, this, &Scores::Valider_Click);
   Form_Load();
-}
-
-void Scores::Placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur) {
-  const double dpi = logicalDpiX();
-  controle->setGeometry(Twips::EnPixels(gauche, dpi), Twips::EnPixels(haut, dpi),
-                        Twips::EnPixels(largeur, dpi), Twips::EnPixels(hauteur, dpi));
 }
 
 void Scores::Signaler(const QString &quoi, const QString &erreur) {

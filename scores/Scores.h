@@ -28,7 +28,6 @@ public:
 private:
   void Remplir();
   void Aligner();
-  void Placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur);
   void Signaler(const QString &quoi, const QString &erreur);
 
   Plateforme &m_plateforme;
