@@ -3,10 +3,18 @@
 #include "app/PlateformeQt.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char **argv) {
   QApplication application(argc, argv);
+  // Qt's own words (a text field's menu, the boxes' buttons) in French too.
+  QTranslator traduction;
+  if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    application.installTranslator(&traduction);
   PlateformeQt plateforme;
   Depart depart(plateforme);
   if (!depart.Form_Load())

@@ -5,14 +5,13 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 
 const char *const Tuile::TypeGlisse = "application/x-vocadix-tuile";
 
 Tuile::Tuile(int index, QWidget *parent) : QLabel(parent), m_index(index) {
   setObjectName(QStringLiteral("Lettre%1").arg(index));
   setAlignment(Qt::AlignCenter);
-  setFrameStyle(QFrame::Box | QFrame::Plain);
-  setLineWidth(1);
   setAutoFillBackground(true);
   setAcceptDrops(true);
   m_fond = QColor(192, 192, 192);
@@ -35,6 +34,14 @@ void Tuile::Peindre() {
   p.setColor(QPalette::Window, m_fond);
   p.setColor(QPalette::WindowText, m_texte);
   setPalette(p);
+}
+
+void Tuile::paintEvent(QPaintEvent *evenement) {
+  QLabel::paintEvent(evenement);
+  // A thin black border, whatever the colour of the letter.
+  QPainter peintre(this);
+  peintre.setPen(Qt::black);
+  peintre.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Tuile::mousePressEvent(QMouseEvent *evenement) {

@@ -32,6 +32,7 @@ Q_SIGNALS:
   void DoubleCliquee(int index);
 
 protected:
+  void paintEvent(QPaintEvent *evenement) override;
   void mousePressEvent(QMouseEvent *evenement) override;
   void mouseMoveEvent(QMouseEvent *evenement) override;
   void mouseReleaseEvent(QMouseEvent *evenement) override;

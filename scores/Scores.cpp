@@ -51,6 +51,9 @@ Scores::Scores(Plateforme &plateforme, const Globales &globales,
   RAZ = new QPushButton(QStringLiteral("&Remise à zéro"), this);
   RAZ->setObjectName(QStringLiteral("RAZ"));
   Placer(RAZ, 3000, 3480, 1215, 375);
+  // Its caption needs more room in today's fonts: it grows to the left.
+  if (const int manque = RAZ->sizeHint().width() - RAZ->width(); manque > 0)
+    RAZ->setGeometry(RAZ->x() - manque, RAZ->y(), RAZ->width() + manque, RAZ->height());
   Valider = new QPushButton(QStringLiteral("&Ok"), this);
   Valider->setObjectName(QStringLiteral("Valider"));
   Placer(Valider, 1800, 3480, LargeurOk, 375);
