@@ -14,18 +14,12 @@ QPixmap BanqueImages::Dessin(const QString &chemin, QSize taille, qreal ratio) {
   return image;
 }
 
+// Icons are drawn by Qt's SVG icon engine at the size each place asks for,
+// when it asks: nothing is rendered ahead for sizes never shown.
 QIcon BanqueImages::Image(int index) {
-  const QString chemin =
-      QStringLiteral(":/images/bouton%1.svg").arg(index, 2, 10, QLatin1Char('0'));
-  QIcon icone;
-  for (qreal ratio : {1.0, 2.0})
-    icone.addPixmap(Dessin(chemin, QSize(31, 31), ratio));
-  return icone;
+  return QIcon(QStringLiteral(":/images/bouton%1.svg").arg(index, 2, 10, QLatin1Char('0')));
 }
 
 QIcon BanqueImages::IconeProgramme() {
-  QIcon icone;
-  for (int taille : {16, 24, 32, 48, 64, 128, 256})
-    icone.addPixmap(Dessin(QStringLiteral(":/images/vocadix.svg"), QSize(taille, taille), 1.0));
-  return icone;
+  return QIcon(QStringLiteral(":/images/vocadix.svg"));
 }

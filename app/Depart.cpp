@@ -103,6 +103,14 @@ Depart::Depart(Plateforme &plateforme, QWidget *parent)
   // Ticks keep to the second: 46 of them take 46 seconds.
   ChronoPartie.setTimerType(Qt::PreciseTimer);
   connect(&ChronoPartie, &QTimer::timeout, this, &Depart::ChronoPartie_Timer);
+  // Deriving the game database's key takes tens of milliseconds: it runs on
+  // another core while the window is built, and Form_Load takes the open
+  // connection, or its failure, at its own step.
+  const QString base =
+      QFileInfo(m_plateforme.FichierProgramme()).absolutePath() + QStringLiteral("/Vocadix.dat");
+  m_ouverture = std::async(std::launch::async, [base] {
+    return MoteurBase::OuvrirBase(base, false, false, ConnexionBase);
+  });
   CreerControles();
   qApp->installEventFilter(this);
 }
@@ -235,8 +243,7 @@ bool Depart::Form_Load() {
                             .arg(VersionAppli::Majeure)
                             .arg(VersionAppli::Mineure);
   try {
-    BaseJeu = MoteurBase::OuvrirBase(G.CheminAppli + QStringLiteral("Vocadix.dat"), false, false,
-                                     ConnexionBase);
+    BaseJeu = m_ouverture.get();
   } catch (const ErreurBase &erreur) {
     m_plateforme.AfficherMessage(this, titre, erreur.Texte(), Plateforme::Icone::Arret);
     m_codeSortie = 1;

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <future>
 #include <memory>
 
 class BarreCommandes;
@@ -110,6 +111,7 @@ private:
   VueDonnees DataDico;
   BarreEtat *Barre = nullptr;
 
+  std::future<std::unique_ptr<MoteurBase>> m_ouverture;
   std::unique_ptr<MoteurBase> BaseJeu;
   QString m_fichierAide;
   QByteArray SonEnCours;

@@ -5,12 +5,16 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <sqlite3.h>
 
 namespace {
 
 using Action = ErreurBase::Action;
 
+// The open connections by file. A connection may be opened on another
+// thread than the one that uses it.
+QMutex verrouOuvertes;
 QHash<QString, MoteurBase *> &Ouvertes() {
   static QHash<QString, MoteurBase *> ouvertes;
   return ouvertes;
@@ -67,6 +71,7 @@ std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool 
   } catch (const ErreurBase &e) {
     throw ErreurBase(Action::Ouvrir, fichier, e.CauseSeule());
   }
+  const QMutexLocker verrou(&verrouOuvertes);
   Ouvertes().insert(Cle(fichier), moteur.get());
   return moteur;
 }
@@ -74,7 +79,10 @@ std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool 
 MoteurBase::MoteurBase(sqlite3 *base, const QString &fichier) : m_base(base), m_fichier(fichier) {}
 
 MoteurBase::~MoteurBase() {
-  Ouvertes().remove(Cle(m_fichier));
+  {
+    const QMutexLocker verrou(&verrouOuvertes);
+    Ouvertes().remove(Cle(m_fichier));
+  }
   for (sqlite3_stmt *instruction : std::as_const(m_instructions))
     sqlite3_finalize(instruction);
   sqlite3_close(m_base);
