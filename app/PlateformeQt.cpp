@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
 #include <cmath>
@@ -62,7 +63,12 @@ bool PlateformeQt::AutreExemplaire() {
       QStringLiteral("vocadix-%1.verrou")
           .arg(QString::fromLatin1(
               QCryptographicHash::hash(dossier, QCryptographicHash::Sha1).toHex().left(16)));
-  m_verrou = std::make_unique<QLockFile>(QDir::temp().filePath(nom));
+  // The session's runtime folder is emptied at logout, so a lock left by a
+  // killed copy does not outlive the session.
+  QString dossierVerrou = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (dossierVerrou.isEmpty())
+    dossierVerrou = QDir::tempPath();
+  m_verrou = std::make_unique<QLockFile>(QDir(dossierVerrou).filePath(nom));
   m_verrou->setStaleLockTime(0);
   return !m_verrou->tryLock(0);
 }
