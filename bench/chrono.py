@@ -16,6 +16,7 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from ecran import Ecran, Echec, Programme, finir, proteger_signaux  # noqa: E402
 

@@ -18,6 +18,7 @@ import statistics
 import sys
 import time
 
+sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from ecran import Ecran, Echec, Programme, proteger_signaux  # noqa: E402
 
@@ -95,7 +96,7 @@ def main():
 
         cpu_jeu = repos(ecran, jeu, args.repos)
         cpu_nue = repos(ecran, nue, args.repos)
-        print(f"au repos ({args.repos:.0f} s)        : vocadix {cpu_jeu:.2f} % d'un cœur, "
+        print(f"{f'au repos ({args.repos:.0f} s)':23s}: vocadix {cpu_jeu:.2f} % d'un cœur, "
               f"fenêtre nue {cpu_nue:.2f} % "
               f"({'atteint' if cpu_jeu < OBJECTIF_REPOS else 'MANQUÉ'}, objectif < {OBJECTIF_REPOS} %)")
 

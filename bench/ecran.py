@@ -23,23 +23,22 @@ class Echec(Exception):
 
 def finir(processus, delai=3.0):
     """Ends a process started here and everything it started."""
-    if processus.poll() is None:
-        for sig in (signal.SIGTERM, signal.SIGKILL):
-            try:
-                os.killpg(processus.pid, sig)
-            except ProcessLookupError:
-                break
-            try:
-                processus.wait(delai)
-                break
-            except subprocess.TimeoutExpired:
-                pass
-    else:
-        # The leader is gone but its children may not be.
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        if processus.poll() is not None:
+            break
         try:
-            os.killpg(processus.pid, signal.SIGKILL)
+            os.killpg(processus.pid, sig)
         except ProcessLookupError:
+            break
+        try:
+            processus.wait(delai)
+        except subprocess.TimeoutExpired:
             pass
+    # What the leader left behind in its group goes with it.
+    try:
+        os.killpg(processus.pid, signal.SIGKILL)
+    except ProcessLookupError:
+        pass
 
 
 def _interrompre(signum, _cadre):
@@ -71,7 +70,6 @@ class Ecran:
             self.processus.append(xvfb)
             os.close(ecriture)
             ecriture = None
-            numero = b""
             with os.fdopen(lecture, "rb") as tube:
                 lecture = None
                 numero = tube.readline().strip()
