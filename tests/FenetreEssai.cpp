@@ -75,6 +75,17 @@ bool FenetreEssai::Marquee(int i) const {
   return fond;
 }
 
+bool FenetreEssai::TableauVierge() const {
+  for (int k = 0; k < 10; ++k)
+    for (const char *colonne : {"RecapTirages", "RecapSolutions", "RecapPoints"})
+      if (!Texte(QStringLiteral("%1%2").arg(QLatin1String(colonne)).arg(k)).isEmpty())
+        return false;
+  for (int i = 0; i < 9; ++i)
+    if (!Lettre(i)->isHidden())
+      return false;
+  return Etiquette(QStringLiteral("Decompteur"))->isHidden();
+}
+
 void FenetreEssai::Tirer(const QString &lettres) {
   QHash<QChar, int> dejaTirees;
   for (const QChar lettre : lettres) {

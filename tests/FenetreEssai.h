@@ -31,6 +31,8 @@ public:
   Tuile *Lettre(int i) const;
   QString Lettres() const;
   bool Marquee(int i) const;
+  // The recap empty, the tiles and the countdown hidden.
+  bool TableauVierge() const;
 
   // Draws these letters in order, each from its own pool, by scripting the
   // generator and clicking the draw commands.

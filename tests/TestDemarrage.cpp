@@ -32,12 +32,7 @@ private Q_SLOTS:
     QCOMPARE(essai.Texte(QStringLiteral("Panneau1")), QStringLiteral("Vocadix  -  Version 2.1"));
     for (const QString &nom : {QStringLiteral("ComptePartie"), QStringLiteral("Score")})
       QVERIFY(essai.Texte(nom).isEmpty());
-    for (int k = 0; k < 10; ++k)
-      for (const char *colonne : {"RecapTirages", "RecapSolutions", "RecapPoints"})
-        QVERIFY(essai.Texte(QStringLiteral("%1%2").arg(QLatin1String(colonne)).arg(k)).isEmpty());
-    for (int i = 0; i < 9; ++i)
-      QVERIFY(essai.Lettre(i)->isHidden());
-    QVERIFY(essai.Etiquette(QStringLiteral("Decompteur"))->isHidden());
+    QVERIFY(essai.TableauVierge());
     for (const char *ligne : {"Haut", "Bas", "Gauche", "Droite"})
       QVERIFY(f.findChild<QWidget *>(QLatin1String(ligne))->isHidden());
     QVERIFY(essai.plateforme.boites.isEmpty());
