@@ -1,12 +1,14 @@
-#include "app/Depart.h"
-#include "app/Mesures.h"
-#include "app/PlateformeQt.h"
+#include "platform/PlateformeQt.h"
+#include "rules/Mesures.h"
+#include "windows/Depart.h"
+#include "windows/FenetreAide.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 
 int main(int argc, char **argv) {
   Mesurer("main");
@@ -17,7 +19,13 @@ int main(int argc, char **argv) {
   if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     application.installTranslator(&traduction);
-  PlateformeQt plateforme;
+  // One help window, brought back rather than opened twice.
+  std::unique_ptr<FenetreAide> aide;
+  PlateformeQt plateforme([&aide](QWidget *, const QString &fichier) {
+    if (!aide)
+      aide = std::make_unique<FenetreAide>();
+    aide->Ouvrir(fichier);
+  });
   Depart depart(plateforme);
   Mesurer("fenetre");
   if (!depart.Form_Load())

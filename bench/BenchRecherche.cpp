@@ -4,8 +4,10 @@
 //
 //   bench_recherche [Vocadix.dat]
 
-#include "round/MoteurBase.h"
-#include "round/VueDonnees.h"
+#include "data/MoteurBase.h"
+#include "data/VueDonnees.h"
+
+#include "CleBase.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace {
@@ -35,7 +38,8 @@ int main(int argc, char **argv) {
   const QString fichier =
       argc > 1 ? QString::fromLocal8Bit(argv[1])
                : QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/Vocadix.dat");
-  auto moteur = MoteurBase::OuvrirBase(fichier, false, true, QStringLiteral(";pwd=kzq731"));
+  auto moteur =
+      MoteurBase::OuvrirBase(fichier, false, true, QString::fromLatin1(CleBase::Connexion));
 
   QRandomGenerator alea(20261209);
   const auto dico = moteur->Lire(QStringLiteral("SELECT NOM FROM DICO")).lignes;
@@ -53,7 +57,7 @@ int main(int argc, char **argv) {
 
   sqlite3 *brute = nullptr;
   sqlite3_open_v2(QFile::encodeName(fichier).constData(), &brute, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_key(brute, "kzq731", 6);
+  sqlite3_key(brute, CleBase::Cle, int(std::strlen(CleBase::Cle)));
   sqlite3_stmt *instruction = nullptr;
   sqlite3_prepare_v2(brute, "SELECT * FROM DICO WHERE NOM = ?", -1, &instruction, nullptr);
 

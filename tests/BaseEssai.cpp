@@ -4,7 +4,7 @@
 #include <QTest>
 #include <sqlite3.h>
 
-const QString BaseEssai::Connexion = QStringLiteral(";pwd=kzq731");
+const QString BaseEssai::Connexion = QString::fromLatin1(CleBase::Connexion);
 
 namespace {
 

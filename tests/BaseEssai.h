@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CleBase.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,7 +16,7 @@ public:
   };
 
   explicit BaseEssai(const QStringList &mots = {}, const QList<Score> &scores = {},
-                     const QByteArray &cle = "kzq731");
+                     const QByteArray &cle = CleBase::Cle);
 
   QString Fichier() const { return m_dossier.filePath(QStringLiteral("Vocadix.dat")); }
   QString Dossier() const { return m_dossier.path(); }

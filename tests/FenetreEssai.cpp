@@ -1,8 +1,8 @@
 #include "tests/FenetreEssai.h"
 
-#include "app/BarreCommandes.h"
-#include "letters/Tirage.h"
-#include "letters/Tuile.h"
+#include "rules/Tirage.h"
+#include "windows/BarreCommandes.h"
+#include "windows/Tuile.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Depart.h"
 #include "tests/BaseEssai.h"
 #include "tests/PlateformeEssai.h"
+#include "windows/Depart.h"
 
 #include <QLabel>
 #include <memory>

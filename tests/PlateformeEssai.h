@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Plateforme.h"
+#include "platform/Plateforme.h"
 
 #include <QHash>
 #include <QList>

@@ -1,9 +1,9 @@
 // The About dialog and the help: every label as the player reads it, the
 // documents and addresses handed to the desktop, and the help window.
 
-#include "about/Apropos.h"
-#include "about/FenetreAide.h"
 #include "tests/FenetreEssai.h"
+#include "windows/Apropos.h"
+#include "windows/FenetreAide.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 // The countdown's dial: 45 dots clockwise from just right of 12 o'clock, the
 // count shown from 45 down to 1, then the expiry.
 
-#include "round/Cadran.h"
+#include "rules/Cadran.h"
 
 #include <QTest>
 #include <cmath>

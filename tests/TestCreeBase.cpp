@@ -1,8 +1,8 @@
 // The program that builds the game database: it creates the file when absent,
 // renews only the dictionary afterwards, and never loses the players' scores.
 
-#include "round/MoteurBase.h"
-#include "round/VueDonnees.h"
+#include "data/MoteurBase.h"
+#include "data/VueDonnees.h"
 #include "tests/BaseEssai.h"
 
 #include <QDir>

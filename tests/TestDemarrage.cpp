@@ -1,11 +1,11 @@
 // Start-up and shutdown of the main window: the refusals, the layout, the
 // options read and written, and the two option buttons of the command bar.
 
-#include "app/BarreCommandes.h"
-#include "app/BarreEtat.h"
-#include "app/Twips.h"
-#include "letters/Tuile.h"
+#include "rules/Twips.h"
 #include "tests/FenetreEssai.h"
+#include "windows/BarreCommandes.h"
+#include "windows/BarreEtat.h"
+#include "windows/Tuile.h"
 
 #include <QAction>
 #include <QDir>

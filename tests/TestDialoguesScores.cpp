@@ -2,10 +2,10 @@
 // the name field, the refusals, the grid, the reset, and the failures of the
 // database along the way.
 
-#include "app/Globales.h"
-#include "scores/Enregistre.h"
-#include "scores/Scores.h"
+#include "rules/Globales.h"
 #include "tests/FenetreEssai.h"
+#include "windows/Enregistre.h"
+#include "windows/Scores.h"
 
 #include <QApplication>
 #include <QClipboard>

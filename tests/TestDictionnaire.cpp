@@ -1,8 +1,8 @@
 // The dictionary the game ships, looked up as the game looks a word up: it
 // holds the words players of this game accept, and only those.
 
-#include "round/MoteurBase.h"
-#include "round/VueDonnees.h"
+#include "data/MoteurBase.h"
+#include "data/VueDonnees.h"
 #include "tests/BaseEssai.h"
 
 #include <QTest>

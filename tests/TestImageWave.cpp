@@ -1,7 +1,7 @@
 // The wave-image reader: the game's ten sounds as it needs them, and damaged
 // images refused without reading past their end.
 
-#include "app/ImageWave.h"
+#include "rules/ImageWave.h"
 
 #include <QFile>
 #include <QTest>

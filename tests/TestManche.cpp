@@ -1,302 +1,212 @@
-// One round on the main window: the draw, the countdown and its dial, the
-// tiles' moves and marks, the stop and the verification, and the places
-// where a queued click or tick could otherwise count twice.
+// The rounds of a game as data: the draw onto the tiles, the moves and marks
+// and when they are allowed, the word of the stop, the results of the recap.
 
-#include "app/Surface.h"
-#include "letters/Tuile.h"
-#include "tests/FenetreEssai.h"
+#include "rules/Manche.h"
 
 #include <QTest>
 
+using Sorte = Tirage::Sorte;
+
 namespace {
-const QStringList Mots = {"MAISON", "RUE"};
+
+// Draws `lettres` onto the tiles of a new round, each from its own pool, by
+// picking the pool position of its next occurrence.
+void Tirer(Manche &manche, const QString &lettres) {
+  QHash<QChar, int> dejaTirees;
+  for (const QChar lettre : lettres) {
+    const QByteArray consonnes = Tirage::ListeConsonnes;
+    const bool consonne = consonnes.contains(char(lettre.unicode()));
+    const QByteArray sac = consonne ? consonnes : QByteArray(Tirage::ListeVoyelles);
+    const int position = int(sac.indexOf(char(lettre.unicode()))) + dejaTirees[lettre]++;
+    const double alea = (position + 0.5) / sac.size();
+    QCOMPARE(manche.Tirer(consonne ? Sorte::Consonne : Sorte::Voyelle, [alea] { return alea; }),
+             lettre);
+    if (manche.SuiteTirage())
+      manche.OuvrirArrangement();
+  }
 }
+
+// A round drawn and open to the player's moves.
+Manche Ouverte(const QString &lettres = QStringLiteral("ABCDEFGHI")) {
+  Manche manche;
+  manche.NouvellePartie();
+  manche.NouveauJeu();
+  Tirer(manche, lettres);
+  return manche;
+}
+
+QString Marques(const Manche &manche) {
+  QString marques;
+  for (int i = 0; i < Manche::NombreTuiles; ++i)
+    marques += manche.Marquee(i) ? u'x' : u'.';
+  return marques;
+}
+
+} // namespace
 
 class TestManche : public QObject {
   Q_OBJECT
 
-  // A round drawn and under way, letters MAISONRUE.
-  static void Ouvrir(FenetreEssai &essai) {
-    QVERIFY(essai.Charger());
-    essai.Clic(QStringLiteral("NouvellePartie"));
-    essai.Clic(QStringLiteral("NouveauJeu"));
-    essai.Tirer(QStringLiteral("MAISONRUE"));
-  }
-  static QTimer *Chrono(FenetreEssai &essai) {
-    return essai.Fenetre().findChild<QTimer *>(QStringLiteral("ChronoPartie"));
-  }
-  static Surface *Cadran(FenetreEssai &essai) {
-    return essai.Fenetre().findChild<Surface *>(QStringLiteral("Surface"));
-  }
-
 private Q_SLOTS:
-  void leTirageRemplitLesTuilesUneAUne() {
-    FenetreEssai essai(Mots);
-    QVERIFY(essai.Charger());
-    essai.Clic(QStringLiteral("NouvellePartie"));
-    essai.Clic(QStringLiteral("NouveauJeu"));
-    const int reamorcages = essai.plateforme.reamorcages;
-    essai.Tirer(QStringLiteral("RSAENTLI"));
-    for (int i = 0; i < 9; ++i)
-      QCOMPARE(essai.Lettre(i)->isHidden(), i == 8);
-    QCOMPARE(essai.Lettres(), QStringLiteral("RSAENTLI"));
-    QVERIFY(essai.Texte(QStringLiteral("RecapTirages0")).isEmpty());
-    QVERIFY(!Chrono(essai)->isActive());
-    essai.Tirer(QStringLiteral("O"));
-    QCOMPARE(essai.Texte(QStringLiteral("RecapTirages0")), QStringLiteral("RSAENTLIO"));
-    // The generator is seeded again before every letter.
-    QCOMPARE(essai.plateforme.reamorcages, reamorcages + 9);
-    QVERIFY(Chrono(essai)->isActive());
-    QCOMPARE(Chrono(essai)->interval(), 1000);
+  void leTirageRemplitLesTuilesDansLOrdre() {
+    Manche manche;
+    manche.NouvellePartie();
+    manche.NouveauJeu();
+    QCOMPARE(manche.NumeroJeu(), 1);
+    Tirer(manche, QStringLiteral("RSAENTLI"));
+    QCOMPARE(manche.NumeroLettre(), 8);
+    QCOMPARE(manche.Lettres(), QStringLiteral("RSAENTLI"));
+    QVERIFY(manche.Lettre(8).isNull());
+    QVERIFY(!manche.DeplacementAutorise());
+    QVERIFY(!manche.MarquageAutorise());
+    QVERIFY(manche.ResultatJeu(0).tirage.isEmpty());
+    // The ninth letter closes the draw: the recap gets it as drawn.
+    Tirer(manche, QStringLiteral("O"));
+    QCOMPARE(manche.NumeroLettre(), 8);
+    QVERIFY(manche.DeplacementAutorise());
+    QVERIFY(manche.MarquageAutorise());
+    QCOMPARE(manche.ResultatJeu(0).tirage, QStringLiteral("RSAENTLIO"));
+    QVERIFY(manche.Deplacer(0, 8));
+    QCOMPARE(manche.ResultatJeu(0).tirage, QStringLiteral("RSAENTLIO"));
   }
 
-  void leCompteAReboursDessineUnPointParSeconde() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    QLabel *decompteur = essai.Etiquette(QStringLiteral("Decompteur"));
-    QVERIFY(!decompteur->isHidden());
-    QVERIFY(decompteur->text().isEmpty());
-    // The panel and its frame are centred on the dial at (3180, 6400) twips.
-    QCOMPARE(decompteur->geometry().center(), QPoint(212, 426));
-    QCOMPARE(essai.Fenetre().findChild<QWidget *>(QStringLiteral("Haut"))->geometry(),
-             QRect(129, 343, 166, 2));
-    QCOMPARE(Cadran(essai)->NombrePoints(), 0);
-
-    essai.Tics(1);
-    QCOMPARE(decompteur->text(), QStringLiteral("45"));
-    QCOMPARE(Cadran(essai)->NombrePoints(), 1);
-    essai.Tics(44);
-    QCOMPARE(decompteur->text(), QStringLiteral("1"));
-    QCOMPARE(Cadran(essai)->NombrePoints(), 45);
-    QVERIFY(essai.plateforme.boites.isEmpty());
-
-    // The dots stay on screen across a repaint.
-    Cadran(essai)->repaint();
-    QCOMPARE(Cadran(essai)->NombrePoints(), 45);
-
-    essai.Tics(1);
-    QCOMPARE(decompteur->text(), QStringLiteral("0"));
-    QCOMPARE(essai.plateforme.boites.size(), 1);
-    QVERIFY(!Chrono(essai)->isActive());
-    QVERIFY(!essai.Actif(QStringLiteral("Stop")));
-
-    // The next round starts with an empty dial, hidden until its ninth letter.
-    essai.Clic(QStringLiteral("NouveauJeu"));
-    QCOMPARE(Cadran(essai)->NombrePoints(), 0);
-    QVERIFY(decompteur->isHidden());
-    QVERIFY(essai.Fenetre().findChild<QWidget *>(QStringLiteral("Haut"))->isHidden());
+  void unGlisserInsereLaLettre_data() {
+    QTest::addColumn<int>("origine");
+    QTest::addColumn<int>("cible");
+    QTest::addColumn<QString>("resultat");
+    QTest::newRow("1 sur 4") << 1 << 4 << "ACDEBFGHI";
+    QTest::newRow("4 sur 1") << 4 << 1 << "AEBCDFGHI";
+    QTest::newRow("0 sur 8") << 0 << 8 << "BCDEFGHIA";
+    QTest::newRow("8 sur 0") << 8 << 0 << "IABCDEFGH";
+    QTest::newRow("sur elle-même") << 5 << 5 << "ABCDEFGHI";
+    QTest::newRow("voisines") << 3 << 4 << "ABCEDFGHI";
+    QTest::newRow("hors des tuiles") << 9 << 0 << "ABCDEFGHI";
+    QTest::newRow("négative") << -1 << 3 << "ABCDEFGHI";
+  }
+  void unGlisserInsereLaLettre() {
+    QFETCH(int, origine);
+    QFETCH(int, cible);
+    QFETCH(QString, resultat);
+    Manche manche = Ouverte();
+    manche.Basculer(2);
+    QCOMPARE(manche.Deplacer(origine, cible), resultat != QLatin1String("ABCDEFGHI"));
+    QCOMPARE(manche.Lettres(), resultat);
+    // Colours stay with the positions: the marks do not move with a letter.
+    QCOMPARE(Marques(manche), QStringLiteral("xxx......"));
   }
 
-  void lExpirationNeSeProduitQuUneFois() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    int ticsPendantLaBoite = 0;
-    essai.plateforme.pendantBoite = [&](const PlateformeEssai::Boite &) {
-      // A box left open for minutes: the countdown is already stopped.
-      QVERIFY(!Chrono(essai)->isActive());
-      for (; ticsPendantLaBoite < 300; ++ticsPendantLaBoite)
-        essai.Fenetre().ChronoPartie_Timer();
-    };
-    essai.Tics(46);
-    QCOMPARE(ticsPendantLaBoite, 300);
-    essai.Tics(10);
-    QCOMPARE(essai.plateforme.boites.size(), 1);
-    QCOMPARE(essai.plateforme.sons.count(5), 1);
-    QCOMPARE(Cadran(essai)->NombrePoints(), 45);
+  void unDoubleClicMarqueOuCoupeLeMot_data() {
+    QTest::addColumn<int>("avant"); // last marked tile, -1 for none
+    QTest::addColumn<int>("clic");
+    QTest::addColumn<QString>("apres");
+    QTest::newRow("premier mot") << -1 << 4 << "xxxxx....";
+    QTest::newRow("tout") << -1 << 8 << "xxxxxxxxx";
+    QTest::newRow("une lettre") << -1 << 0 << "x........";
+    QTest::newRow("prolongé") << 2 << 6 << "xxxxxxx..";
+    QTest::newRow("coupé") << 6 << 3 << "xxx......";
+    QTest::newRow("dernière retirée") << 6 << 6 << "xxxxxx...";
+    QTest::newRow("plus rien") << 8 << 0 << ".........";
+  }
+  void unDoubleClicMarqueOuCoupeLeMot() {
+    QFETCH(int, avant);
+    QFETCH(int, clic);
+    QFETCH(QString, apres);
+    Manche manche = Ouverte();
+    if (avant >= 0)
+      manche.Basculer(avant);
+    QVERIFY(manche.Basculer(clic));
+    QCOMPARE(Marques(manche), apres);
   }
 
-  void unArretPendantLeSonDeLExpirationNeRendPasLeJeuVerifiable() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    essai.Fenetre().Lettre_DblClick(5);
-    essai.plateforme.pendantSon = [&](int son) {
-      if (son == 5)
-        essai.Clic(QStringLiteral("Stop"));
-    };
-    essai.Tics(46);
-    QVERIFY(!essai.Actif(QStringLiteral("Stop")));
-    QVERIFY(!essai.Actif(QStringLiteral("Verification")));
-    QVERIFY(essai.Texte(QStringLiteral("RecapSolutions0")).isEmpty());
-    QVERIFY(!essai.plateforme.sons.contains(9));
+  void leMotEstCeluiDesTuilesMarquees() {
+    Manche manche = Ouverte(QStringLiteral("RUEMAISON"));
+    manche.Deplacer(0, 8); // UEMAISONR
+    manche.Deplacer(0, 8); // EMAISONRU
+    manche.Deplacer(0, 8); // MAISONRUE
+    QCOMPARE(manche.Lettres(), QStringLiteral("MAISONRUE"));
+    QCOMPARE(manche.NombreMarquees(), 0);
+    manche.Basculer(5);
+    QCOMPARE(manche.MotMarque(), QStringLiteral("MAISON"));
+    manche.InterdireMarquage();
+    manche.InterdireDeplacement();
+    manche.Arreter();
+    QCOMPARE(manche.Mot(), QStringLiteral("MAISON"));
+    QCOMPARE(manche.ResultatJeu(0).mot, QStringLiteral("MAISON"));
+    QVERIFY(!manche.ResultatJeu(0).points);
   }
 
-  void unTicPendantLeSonDeLArretNArrivePas() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    essai.Tics(45);
-    essai.Fenetre().Lettre_DblClick(5);
-    essai.plateforme.pendantSon = [&](int son) {
-      if (son == 9)
-        essai.Tics(1); // the expiry's tick, queued behind the click
-    };
-    essai.Clic(QStringLiteral("Stop"));
-    QVERIFY(essai.plateforme.boites.isEmpty());
-    QVERIFY(essai.Actif(QStringLiteral("Verification")));
-    QCOMPARE(essai.Texte(QStringLiteral("Decompteur")), QStringLiteral("1"));
+  void rienNeBougeNiNeSeMarqueHorsDeLArrangement_data() {
+    QTest::addColumn<bool>("deplacement");
+    QTest::addColumn<bool>("marquage");
+    QTest::newRow("arrêt en cours : plus rien") << false << false;
+    QTest::newRow("marques figées seules") << true << false;
+    QTest::newRow("lettres figées seules") << false << true;
+  }
+  void rienNeBougeNiNeSeMarqueHorsDeLArrangement() {
+    QFETCH(bool, deplacement);
+    QFETCH(bool, marquage);
+    Manche manche = Ouverte();
+    manche.Basculer(3);
+    if (!deplacement)
+      manche.InterdireDeplacement();
+    if (!marquage)
+      manche.InterdireMarquage();
+    QCOMPARE(manche.Deplacer(0, 8), deplacement);
+    QCOMPARE(manche.Basculer(7), marquage);
+    QCOMPARE(manche.Lettres(),
+             deplacement ? QStringLiteral("BCDEFGHIA") : QStringLiteral("ABCDEFGHI"));
+    QCOMPARE(Marques(manche), marquage ? QStringLiteral("xxxxxxxx.") : QStringLiteral("xxxx....."));
   }
 
-  void unDoubleClicSurVerificationNeCompteQuUneFois() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    essai.Fenetre().Lettre_DblClick(5);
-    essai.Clic(QStringLiteral("Stop"));
-    essai.plateforme.pendantSon = [&](int son) {
-      if (son == 4)
-        essai.Clic(QStringLiteral("Verification"));
-    };
-    essai.plateforme.pendantBoite = [&](const PlateformeEssai::Boite &) {
-      essai.Clic(QStringLiteral("Verification"));
-    };
-    essai.Clic(QStringLiteral("Verification"));
-    essai.Clic(QStringLiteral("Verification"));
-    QCOMPARE(essai.plateforme.boites.size(), 1);
-    QCOMPARE(essai.Fenetre().Etat().ScorePartie, 6);
-    QCOMPARE(essai.Texte(QStringLiteral("Score")), QStringLiteral("6 points"));
+  void pendantLeTirageRienNeBouge() {
+    Manche manche;
+    manche.NouvellePartie();
+    manche.NouveauJeu();
+    Tirer(manche, QStringLiteral("ABCD"));
+    QVERIFY(!manche.Deplacer(0, 3));
+    QVERIFY(!manche.Basculer(2));
+    QCOMPARE(manche.Lettres(), QStringLiteral("ABCD"));
+    QCOMPARE(manche.NombreMarquees(), 0);
   }
 
-  void unNouveauJeuEnAttenteDerriereLaFinNeFaitPasDeOnziemeJeu() {
-    FenetreEssai essai(Mots);
-    QVERIFY(essai.Charger());
-    essai.Clic(QStringLiteral("NouvellePartie"));
-    for (int jeu = 1; jeu <= 10; ++jeu)
-      essai.Clic(QStringLiteral("NouveauJeu"));
-    essai.plateforme.pendantSon = [&](int son) {
-      if (son == 6)
-        essai.Clic(QStringLiteral("NouveauJeu"));
-    };
-    essai.plateforme.pendantBoite = [&](const PlateformeEssai::Boite &) {
-      essai.Clic(QStringLiteral("NouveauJeu"));
-    };
-    essai.Clic(QStringLiteral("NouveauJeu"));
-    essai.Clic(QStringLiteral("NouveauJeu"));
-    QCOMPARE(essai.plateforme.boites.size(), 1);
-    QCOMPARE(essai.Fenetre().Etat().NumeroJeu, 10);
-    QCOMPARE(essai.Texte(QStringLiteral("ComptePartie")), QStringLiteral("Jeu n° 10"));
+  void unNouveauJeuVideLesTuilesEtGardeLesResultats() {
+    Manche manche = Ouverte(QStringLiteral("MAISONRUE"));
+    manche.Basculer(5);
+    manche.Arreter();
+    manche.DefinirPoints(6);
+    manche.NouveauJeu();
+    QCOMPARE(manche.NumeroJeu(), 2);
+    QVERIFY(manche.Lettres().isEmpty());
+    QCOMPARE(manche.NombreMarquees(), 0);
+    QCOMPARE(manche.NumeroLettre(), 0);
+    QVERIFY(manche.Mot().isEmpty());
+    QVERIFY(!manche.DeplacementAutorise() && !manche.MarquageAutorise());
+    QCOMPARE(manche.ResultatJeu(0).mot, QStringLiteral("MAISON"));
+    QCOMPARE(manche.ResultatJeu(0).points, std::optional<qint16>(6));
+    // The pools are full again: the single Y can come up in this round too.
+    Tirer(manche, QStringLiteral("Y"));
+    manche.NouveauJeu();
+    Tirer(manche, QStringLiteral("Y"));
   }
 
-  void unArretSansLettreMarqueeLaisseLeJeuContinuer() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    essai.Tics(3);
-    const int sons = int(essai.plateforme.sons.size());
-    essai.Clic(QStringLiteral("Stop"));
-    QCOMPARE(essai.Texte(QStringLiteral("Message")),
-             QStringLiteral("Vous devez double-cliquer sur la dernière lettre du mot créé !!!"));
-    QCOMPARE(essai.plateforme.sons.size(), sons);
-    QVERIFY(Chrono(essai)->isActive());
-    QVERIFY(essai.Actif(QStringLiteral("Stop")));
-    essai.Tics(1);
-    QCOMPARE(essai.Texte(QStringLiteral("Decompteur")), QStringLiteral("42"));
-  }
-
-  void lArretFigeLeCadranEtPrendLesLettresMarquees() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    essai.Tics(7);
-    essai.Fenetre().Lettre_DblClick(4);
-    essai.Clic(QStringLiteral("Stop"));
-    QCOMPARE(essai.Fenetre().Etat().Mot, QStringLiteral("MAISO"));
-    QCOMPARE(essai.Texte(QStringLiteral("RecapSolutions0")), QStringLiteral("MAISO"));
-    QVERIFY(!Chrono(essai)->isActive());
-    essai.Tics(5);
-    QCOMPARE(essai.Texte(QStringLiteral("Decompteur")), QStringLiteral("39"));
-    QCOMPARE(Cadran(essai)->NombrePoints(), 7);
-  }
-
-  void lesTuilesSeDeplacentEtSeMarquent() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    Depart &f = essai.Fenetre();
-    f.Lettre_MouseDown(1);
-    f.Lettre_DragDrop(4);
-    QCOMPARE(essai.Lettres(), QStringLiteral("MISOANRUE"));
-    f.Lettre_MouseDown(3);
-    f.Lettre_DragDrop(3);
-    QCOMPARE(essai.Lettres(), QStringLiteral("MISOANRUE"));
-
-    f.Lettre_DblClick(4);
-    QCOMPARE(essai.Texte(QStringLiteral("Message")),
-             QStringLiteral("Cliquez sur Stop pour terminer"));
-    for (int i = 0; i < 9; ++i)
-      QCOMPARE(essai.Marquee(i), i <= 4);
-    // Letters move, colours stay with the places.
-    f.Lettre_MouseDown(8);
-    f.Lettre_DragDrop(0);
-    QCOMPARE(essai.Lettres(), QStringLiteral("EMISOANRU"));
-    for (int i = 0; i < 9; ++i)
-      QCOMPARE(essai.Marquee(i), i <= 4);
-    f.Lettre_DblClick(0);
-    for (int i = 0; i < 9; ++i)
-      QVERIFY(!essai.Marquee(i));
-    QCOMPARE(essai.Texte(QStringLiteral("Message")),
-             QStringLiteral("Cliquez sur Stop pour terminer"));
-  }
-
-  void unGlisserEnCoursQuandLeJeuFinitNeDeplaceRien_data() {
-    QTest::addColumn<bool>("expiration");
-    QTest::newRow("arrêt") << false;
-    QTest::newRow("temps écoulé") << true;
-  }
-  void unGlisserEnCoursQuandLeJeuFinitNeDeplaceRien() {
-    QFETCH(bool, expiration);
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    essai.Fenetre().Lettre_MouseDown(1);
-    if (expiration) {
-      essai.Tics(46);
-    } else {
-      essai.Fenetre().Lettre_DblClick(8);
-      essai.Clic(QStringLiteral("Stop"));
+  void leDernierJeuEstLeDixieme() {
+    Manche manche;
+    manche.NouvellePartie();
+    for (int jeu = 1; jeu <= Manche::NombreJeux; ++jeu) {
+      QVERIFY(!manche.DernierJeu());
+      manche.NouveauJeu();
+      manche.DefinirPoints(qint16(jeu == 3 ? 0 : jeu));
     }
-    essai.Fenetre().Lettre_DragDrop(4);
-    QCOMPARE(essai.Lettres(), QStringLiteral("MAISONRUE"));
-    // A press after the end starts no drag, and a double-click marks nothing.
-    essai.Fenetre().Lettre_MouseDown(2);
-    essai.Fenetre().Lettre_DragDrop(6);
-    QCOMPARE(essai.Lettres(), QStringLiteral("MAISONRUE"));
-    const bool marquee = essai.Marquee(0);
-    essai.Fenetre().Lettre_DblClick(0);
-    QCOMPARE(essai.Marquee(0), marquee);
-  }
-
-  void pendantLeTirageUnDoubleClicNeMarqueRien() {
-    FenetreEssai essai(Mots);
-    QVERIFY(essai.Charger());
-    essai.Clic(QStringLiteral("NouvellePartie"));
-    essai.Clic(QStringLiteral("NouveauJeu"));
-    essai.Tirer(QStringLiteral("MAIS"));
-    essai.Fenetre().Lettre_DblClick(2);
-    QVERIFY(!essai.Marquee(2));
-    QCOMPARE(essai.plateforme.sons.last(), 2);
-    essai.Fenetre().Lettre_MouseDown(0);
-    essai.Fenetre().Lettre_DragDrop(3);
-    QCOMPARE(essai.Lettres().left(4), QStringLiteral("MAIS"));
-  }
-
-  void uneBaseEnPanneALaVerificationLeDitEtLaisseReessayer() {
-    FenetreEssai essai(Mots);
-    Ouvrir(essai);
-    essai.Fenetre().Lettre_DblClick(5);
-    essai.Clic(QStringLiteral("Stop"));
-    // Another program damages the file under the running game.
-    essai.base.Executer("ALTER TABLE DICO RENAME TO MOTS");
-    essai.Clic(QStringLiteral("Verification"));
-    QCOMPARE(essai.plateforme.boites.size(), 1);
-    const auto boite = essai.plateforme.DerniereBoite();
-    QCOMPARE(boite.icone, Plateforme::Icone::Arret);
-    QCOMPARE(boite.texte, QStringLiteral("Le mot MAISON n'a pas pu être vérifié.\n\n"
-                                         "Impossible de lire la base de jeu « %1/Vocadix.dat » : "
-                                         "la table DICO n'existe pas.")
-                              .arg(essai.Dossier()));
-    QVERIFY(essai.Actif(QStringLiteral("Verification")));
-    QCOMPARE(essai.Fenetre().Etat().ScorePartie, 0);
-
-    essai.base.Executer("ALTER TABLE MOTS RENAME TO DICO");
-    essai.Clic(QStringLiteral("Verification"));
-    QCOMPARE(essai.Fenetre().Etat().ScorePartie, 6);
-    QVERIFY(!essai.Actif(QStringLiteral("Verification")));
+    QVERIFY(manche.DernierJeu());
+    // Zero points differ from a round not verified.
+    QCOMPARE(manche.ResultatJeu(2).points, std::optional<qint16>(0));
+    manche.NouvellePartie();
+    QCOMPARE(manche.NumeroJeu(), 0);
+    QVERIFY(!manche.DernierJeu());
+    for (int k = 0; k < Manche::NombreJeux; ++k)
+      QVERIFY(!manche.ResultatJeu(k).points);
   }
 };
 
-QTEST_MAIN(TestManche)
+QTEST_GUILESS_MAIN(TestManche)
 #include "TestManche.moc"

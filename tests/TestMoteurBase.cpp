@@ -2,8 +2,8 @@
 // open can fail, each reported in French with the file and the cause, and
 // none of them creating or changing the file.
 
-#include "round/ErreurBase.h"
-#include "round/MoteurBase.h"
+#include "data/ErreurBase.h"
+#include "data/MoteurBase.h"
 #include "tests/BaseEssai.h"
 
 #include <QFile>
@@ -17,8 +17,8 @@ private Q_SLOTS:
   void leMotDePasseEstLuDansLaChaineDeConnexion_data() {
     QTest::addColumn<QString>("connexion");
     QTest::addColumn<QString>("motDePasse");
-    QTest::newRow("jeu") << ";pwd=kzq731"
-                         << "kzq731";
+    QTest::newRow("jeu") << QString::fromLatin1(CleBase::Connexion)
+                         << QString::fromLatin1(CleBase::Cle);
     QTest::newRow("majuscules") << ";PWD=abc"
                                 << "abc";
     QTest::newRow("parmi d'autres") << "Access;uid=x;pwd=y;"

@@ -2,9 +2,9 @@
 // of the guidance line at every step, a whole game of ten rounds, and the
 // sounds of its events.
 
-#include "app/BarreCommandes.h"
-#include "letters/Tuile.h"
 #include "tests/FenetreEssai.h"
+#include "windows/BarreCommandes.h"
+#include "windows/Tuile.h"
 
 #include <QTest>
 
@@ -110,8 +110,8 @@ private Q_SLOTS:
     QVERIFY(essai.Texte(QStringLiteral("Decompteur")).isEmpty());
     QVERIFY(!essai.Fenetre().findChild<QTimer *>(QStringLiteral("ChronoPartie"))->isActive());
     QCOMPARE(essai.Fenetre().Etat().ScorePartie, 0);
-    QCOMPARE(essai.Fenetre().Etat().NumeroJeu, 0);
-    QVERIFY(essai.Fenetre().Etat().Mot.isEmpty());
+    QCOMPARE(essai.Fenetre().Modele().NumeroJeu(), 0);
+    QVERIFY(essai.Fenetre().Modele().Mot().isEmpty());
   }
 
   void uneParieDeDixJeux() {
@@ -204,7 +204,7 @@ private Q_SLOTS:
 
     // Nothing brings an eleventh round.
     essai.Clic(QStringLiteral("NouveauJeu"));
-    QCOMPARE(essai.Fenetre().Etat().NumeroJeu, 10);
+    QCOMPARE(essai.Fenetre().Modele().NumeroJeu(), 10);
   }
 
   void unDixiemeJeuSansVerificationFinitLaPartieUneSeuleFois_data() {

@@ -1,7 +1,7 @@
 // The settings file: read as the player or an older run left it, written back
 // in its exact form, and never left broken by a failed write.
 
-#include "app/Reglages.h"
+#include "rules/Reglages.h"
 
 #include <QDir>
 #include <QElapsedTimer>

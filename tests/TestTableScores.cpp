@@ -1,9 +1,9 @@
 // The top-ten decision, on a real table: appended below ten, the lowest
 // replaced in place by a better total, equal and lower totals refused.
 
-#include "round/MoteurBase.h"
-#include "round/VueDonnees.h"
-#include "scores/TableScores.h"
+#include "data/MoteurBase.h"
+#include "data/TableScores.h"
+#include "data/VueDonnees.h"
 #include "tests/BaseEssai.h"
 
 #include <QTest>

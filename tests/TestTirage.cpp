@@ -1,6 +1,6 @@
 // The letter draw: weighted pools that behave as bags refilled every round.
 
-#include "letters/Tirage.h"
+#include "rules/Tirage.h"
 
 #include <QRandomGenerator>
 #include <QTest>

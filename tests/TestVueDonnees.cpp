@@ -2,9 +2,9 @@
 // table read in both orders, a row appended or rewritten in place, the table
 // emptied, and the failures it reports.
 
-#include "round/ErreurBase.h"
-#include "round/MoteurBase.h"
-#include "round/VueDonnees.h"
+#include "data/ErreurBase.h"
+#include "data/MoteurBase.h"
+#include "data/VueDonnees.h"
 #include "tests/BaseEssai.h"
 
 #include <QTest>

@@ -4,7 +4,7 @@
 //
 //   creebase MOTS.txt Vocadix.dat ";pwd=..."
 
-#include "round/MoteurBase.h"
+#include "data/MoteurBase.h"
 
 #include <QCryptographicHash>
 #include <QFile>

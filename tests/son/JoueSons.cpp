@@ -8,7 +8,7 @@
 //   jeu <sound> <time before Jouer> <time after Jouer> <ok|refus>
 //   fin <time>
 
-#include "app/LecteurSon.h"
+#include "platform/LecteurSon.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

@@ -1,0 +1,85 @@
+#include "platform/PlateformeQt.h"
+
+#include "rules/Twips.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+#include <chrono>
+#include <cmath>
+
+PlateformeQt::PlateformeQt(AfficheurAide afficherAide) : m_afficherAide(std::move(afficherAide)) {}
+
+PlateformeQt::~PlateformeQt() = default;
+
+void PlateformeQt::AfficherMessage(QWidget *parent, const QString &titre, const QString &texte,
+                                   Icone icone) {
+  QMessageBox boite(icone == Icone::Question ? QMessageBox::Question : QMessageBox::Critical, titre,
+                    texte, QMessageBox::Ok, parent);
+  boite.exec();
+}
+
+int PlateformeQt::ExecuterDialogue(QDialog &dialogue) {
+  return dialogue.exec();
+}
+
+void PlateformeQt::Ouvrir(QWidget *, const QString &document) {
+  // An address goes to its own program, anything else is a file.
+  const QUrl adresse(document);
+  QDesktopServices::openUrl(adresse.scheme().size() > 1 ? adresse : QUrl::fromLocalFile(document));
+}
+
+void PlateformeQt::AfficherAide(QWidget *parent, const QString &fichier) {
+  m_afficherAide(parent, fichier);
+}
+
+void PlateformeQt::JouerSon(const QByteArray &image) {
+  m_lecteur.Jouer(image);
+}
+
+int PlateformeQt::LargeurEcranTwips() const {
+  const QScreen *ecran = QGuiApplication::primaryScreen();
+  return ecran
+             ? qRound(Twips::DepuisPixels(ecran->geometry().width(), ecran->logicalDotsPerInchX()))
+             : 0;
+}
+
+bool PlateformeQt::AutreExemplaire() {
+  // Copies installed in different folders may run side by side.
+  const QByteArray dossier = QCoreApplication::applicationDirPath().toUtf8();
+  const QString nom =
+      QStringLiteral("vocadix-%1.verrou")
+          .arg(QString::fromLatin1(
+              QCryptographicHash::hash(dossier, QCryptographicHash::Sha1).toHex().left(16)));
+  // The session's runtime folder is emptied at logout, so a lock left by a
+  // killed copy does not outlive the session.
+  QString dossierVerrou = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (dossierVerrou.isEmpty())
+    dossierVerrou = QDir::tempPath();
+  m_verrou = std::make_unique<QLockFile>(QDir(dossierVerrou).filePath(nom));
+  m_verrou->setStaleLockTime(0);
+  return !m_verrou->tryLock(0);
+}
+
+QString PlateformeQt::FichierProgramme() const {
+  return QCoreApplication::applicationFilePath();
+}
+
+QDateTime PlateformeQt::Maintenant() const {
+  return QDateTime::currentDateTime();
+}
+
+void PlateformeQt::ReamorcerAleatoire() {
+  m_generateur.seed(quint64(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+double PlateformeQt::Aleatoire() {
+  // 53 random bits: uniform in [0, 1), never 1.
+  return std::ldexp(double(m_generateur() >> 11), -53);
+}

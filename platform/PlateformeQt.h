@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/LecteurSon.h"
+#include "platform/Plateforme.h"
+
+#include <QLockFile>
+#include <functional>
+#include <memory>
+#include <random>
+
+// The platform services of the real program, over Qt.
+class PlateformeQt : public Plateforme {
+public:
+  // The help viewer is a window of the program's own, which it shows.
+  using AfficheurAide = std::function<void(QWidget *parent, const QString &fichier)>;
+
+  explicit PlateformeQt(AfficheurAide afficherAide);
+  ~PlateformeQt() override;
+
+  void AfficherMessage(QWidget *parent, const QString &titre, const QString &texte,
+                       Icone icone) override;
+  int ExecuterDialogue(QDialog &dialogue) override;
+  void Ouvrir(QWidget *parent, const QString &document) override;
+  void AfficherAide(QWidget *parent, const QString &fichier) override;
+  void JouerSon(const QByteArray &image) override;
+  int LargeurEcranTwips() const override;
+  bool AutreExemplaire() override;
+  QString FichierProgramme() const override;
+  QDateTime Maintenant() const override;
+  void ReamorcerAleatoire() override;
+  double Aleatoire() override;
+
+private:
+  LecteurSon m_lecteur;
+  std::unique_ptr<QLockFile> m_verrou;
+  AfficheurAide m_afficherAide;
+  std::mt19937_64 m_generateur;
+};

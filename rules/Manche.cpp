@@ -1,0 +1,96 @@
+#include "rules/Manche.h"
+
+#include <algorithm>
+
+void Manche::NouvellePartie() {
+  m_numeroJeu = 0;
+  m_lettres.fill(QChar());
+  m_numeroLettre = 0;
+  m_deplacement = m_marquage = false;
+  m_mot.clear();
+  m_resultats.fill(Resultat{});
+}
+
+void Manche::NouveauJeu() {
+  Q_ASSERT(m_numeroJeu < NombreJeux);
+  ++m_numeroJeu;
+  m_lettres.fill(QChar());
+  m_marques.fill(false);
+  m_numeroLettre = 0;
+  m_deplacement = m_marquage = false;
+  m_mot.clear();
+  m_tirage.NouveauJeu();
+}
+
+QChar Manche::Tirer(Tirage::Sorte sorte, const std::function<double()> &aleatoire) {
+  const QChar lettre = m_tirage.Tirer(sorte, aleatoire);
+  m_lettres.at(m_numeroLettre) = lettre;
+  return lettre;
+}
+
+bool Manche::SuiteTirage() {
+  if (m_numeroLettre != NombreTuiles - 1) {
+    ++m_numeroLettre;
+    return false;
+  }
+  return true;
+}
+
+void Manche::OuvrirArrangement() {
+  m_deplacement = m_marquage = true;
+  ResultatCourant().tirage = Lettres();
+}
+
+bool Manche::Deplacer(int origine, int cible) {
+  if (!m_deplacement || origine == cible || origine < 0 || cible < 0 || origine >= NombreTuiles ||
+      cible >= NombreTuiles)
+    return false;
+  const QChar lettre = m_lettres[origine];
+  if (origine < cible)
+    std::copy(m_lettres.begin() + origine + 1, m_lettres.begin() + cible + 1,
+              m_lettres.begin() + origine);
+  else
+    std::copy_backward(m_lettres.begin() + cible, m_lettres.begin() + origine,
+                       m_lettres.begin() + origine + 1);
+  m_lettres[cible] = lettre;
+  return true;
+}
+
+bool Manche::Basculer(int k) {
+  if (!m_marquage || k < 0 || k >= NombreTuiles)
+    return false;
+  if (!m_marques[k])
+    std::fill(m_marques.begin(), m_marques.begin() + k + 1, true);
+  else
+    std::fill(m_marques.begin() + k, m_marques.end(), false);
+  return true;
+}
+
+void Manche::Arreter() {
+  m_mot = MotMarque();
+  ResultatCourant().mot = m_mot;
+}
+
+void Manche::DefinirPoints(std::optional<qint16> points) {
+  ResultatCourant().points = points;
+}
+
+int Manche::NombreMarquees() const {
+  return int(std::count(m_marques.begin(), m_marques.end(), true));
+}
+
+QString Manche::Lettres() const {
+  QString lettres;
+  for (const QChar lettre : m_lettres)
+    if (!lettre.isNull())
+      lettres += lettre;
+  return lettres;
+}
+
+QString Manche::MotMarque() const {
+  QString mot;
+  for (int i = 0; i < NombreTuiles; ++i)
+    if (m_marques[i] && !m_lettres[i].isNull())
+      mot += m_lettres[i];
+  return mot;
+}

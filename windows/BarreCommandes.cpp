@@ -1,0 +1,98 @@
+#include "windows/BarreCommandes.h"
+
+#include "windows/BanqueImages.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace {
+const char *const ProprieteImage = "vocadixImage";
+const char *const ProprieteStyle = "vocadixStyle";
+} // namespace
+
+BarreCommandes::BarreCommandes(QWidget *parent) : QToolBar(parent) {
+  setObjectName(QStringLiteral("BarreBoutons"));
+  setMovable(false);
+  setFloatable(false);
+  setIconSize(QSize(31, 31));
+  setToolButtonStyle(Qt::ToolButtonIconOnly);
+}
+
+void BarreCommandes::Inserer(int position, const QString &cle, Style style, int image) {
+  Q_ASSERT(position >= 1 && position <= Nombre() + 1);
+  QAction *avant = m_positions.value(position - 1);
+  QAction *bouton;
+  if (style == Style::Separateur) {
+    bouton = new QAction(this);
+    bouton->setSeparator(true);
+  } else {
+    bouton = new QAction(BanqueImages::Image(image), QString(), this);
+    bouton->setObjectName(cle);
+    bouton->setCheckable(style == Style::Bascule);
+    connect(bouton, &QAction::triggered, this,
+            [this, bouton] { Q_EMIT ButtonClick(bouton->objectName()); });
+  }
+  bouton->setProperty(ProprieteImage, image);
+  bouton->setProperty(ProprieteStyle, int(style));
+  insertAction(avant, bouton);
+  m_positions.insert(position - 1, bouton);
+  if (QWidget *widget = widgetForAction(bouton))
+    widget->setObjectName(cle.isEmpty() ? QString() : QStringLiteral("bouton_") + cle);
+}
+
+void BarreCommandes::Retirer(int position) {
+  QAction *bouton = m_positions.takeAt(position - 1);
+  removeAction(bouton);
+  // The click that asked for this may still be on its way up the stack.
+  bouton->deleteLater();
+}
+
+QAction *BarreCommandes::Bouton(const QString &cle) const {
+  for (QAction *bouton : m_positions)
+    if (!bouton->isSeparator() && bouton->objectName() == cle)
+      return bouton;
+  return nullptr;
+}
+
+QString BarreCommandes::Cle(int position) const {
+  const QAction *bouton = Bouton(position);
+  return bouton && !bouton->isSeparator() ? bouton->objectName() : QString();
+}
+
+int BarreCommandes::Image(int position) const {
+  return Bouton(position)->property(ProprieteImage).toInt();
+}
+
+BarreCommandes::Style BarreCommandes::StyleBouton(int position) const {
+  return Style(Bouton(position)->property(ProprieteStyle).toInt());
+}
+
+void BarreCommandes::DefinirInfobulle(int position, const QString &texte) {
+  QAction *bouton = Bouton(position);
+  bouton->setToolTip(texte);
+  // Screen readers name a button after its tooltip.
+  if (QWidget *widget = widgetForAction(bouton))
+    widget->setAccessibleName(texte);
+}
+
+void BarreCommandes::DefinirEnfonce(int position, bool enfonce) {
+  // A pressed look is a checked state; a plain button takes one to show it.
+  QAction *bouton = Bouton(position);
+  if (enfonce)
+    bouton->setCheckable(true);
+  bouton->setChecked(enfonce);
+}
+
+bool BarreCommandes::Enfonce(int position) const {
+  return Bouton(position)->isChecked();
+}
+
+void BarreCommandes::Activer(const QString &cle, bool actif) {
+  if (QAction *bouton = Bouton(cle))
+    bouton->setEnabled(actif);
+}
+
+bool BarreCommandes::Actif(const QString &cle) const {
+  const QAction *bouton = Bouton(cle);
+  return bouton && bouton->isEnabled();
+}

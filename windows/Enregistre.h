@@ -1,0 +1,44 @@
+#pragma once
+
+#include "data/VueDonnees.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Plateforme;
+struct Globales;
+
+// The score-entry dialog at the end of a game: the player types his name and
+// the game's total is offered to the table of the ten best games.
+class Enregistre : public QDialog {
+  Q_OBJECT
+
+public:
+  // `message` is the main window's guidance line, set when the dialog closes.
+  Enregistre(Plateforme &plateforme, const Globales &globales, QLabel *message,
+             QWidget *parent = nullptr);
+
+  void Valider_Click();
+  void Annuler_Click();
+
+protected:
+  bool eventFilter(QObject *objet, QEvent *evenement) override;
+  void keyPressEvent(QKeyEvent *evenement) override;
+  void reject() override;
+
+private:
+  // The character the field takes for the one typed.
+  static QString SaisieNom_KeyPress(const QString &caractere);
+  void Refuser(const QString &raison);
+  void Terminer();
+
+  Plateforme &m_plateforme;
+  const Globales &G;
+  QLabel *m_message;
+  QLineEdit *SaisieNom;
+  QPushButton *Annuler;
+  QPushButton *Valider;
+  VueDonnees Data;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/VueDonnees.h"
+
+#include <QDialog>
+#include <functional>
+
+class QPushButton;
+class QTableWidget;
+class Plateforme;
+struct Globales;
+
+// The table of the ten best games, best first, which the player may empty.
+class Scores : public QDialog {
+  Q_OBJECT
+
+public:
+  // `joueSon` plays a sound of the game; called only when sound is on.
+  Scores(Plateforme &plateforme, const Globales &globales, std::function<void(qint16)> joueSon,
+         QWidget *parent = nullptr);
+
+  void Form_Load();
+  void RAZ_Click();
+  void Valider_Click();
+
+  static constexpr int Lignes = 12;
+
+private:
+  void Remplir();
+  void Aligner();
+  void Signaler(const QString &quoi, const QString &erreur);
+
+  Plateforme &m_plateforme;
+  const Globales &G;
+  std::function<void(qint16)> m_joueSon;
+  QTableWidget *Grille;
+  QPushButton *RAZ;
+  QPushButton *Valider;
+  VueDonnees DataScores;
+};
