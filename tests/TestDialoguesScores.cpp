@@ -289,6 +289,65 @@ private Q_SLOTS:
     QCOMPARE(sons, joues);
   }
 
+  // Enter as the dialog opens, Escape and the frame's close box all close it
+  // as Ok does: the music stops and the table is left as it was.
+  void chaqueFermetureAgitCommeOk_data() {
+    QTest::addColumn<QString>("maniere");
+    QTest::newRow("Ok") << "ok";
+    QTest::newRow("Entrée dès l'ouverture") << "entree";
+    QTest::newRow("Échap") << "echap";
+    QTest::newRow("case de fermeture") << "fermeture";
+  }
+  void chaqueFermetureAgitCommeOk() {
+    QFETCH(QString, maniere);
+    Jeu jeu(Dix());
+    QList<int> sons;
+    Scores d(jeu.essai.plateforme, jeu.G, [&sons](qint16 n) { sons << n; });
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    auto *ok = d.findChild<QPushButton *>(QStringLiteral("Valider"));
+    auto *raz = d.findChild<QPushButton *>(QStringLiteral("RAZ"));
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QVERIFY(ok->isDefault());
+    QVERIFY(!raz->isDefault() && !raz->autoDefault());
+    if (maniere == QLatin1String("ok"))
+      ok->click();
+    else if (maniere == QLatin1String("entree"))
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    else if (maniere == QLatin1String("echap"))
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    else
+      d.close();
+    QVERIFY(!d.isVisible());
+    QCOMPARE(sons, QList<int>{11});
+    QCOMPARE(jeu.essai.base.Scores().size(), 10);
+  }
+
+  void laRemiseAZeroAgitAuClavierQuandElleALeFocus() {
+    Jeu jeu(Dix());
+    Scores d(jeu.essai.plateforme, jeu.G, [](qint16) {});
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    auto *raz = d.findChild<QPushButton *>(QStringLiteral("RAZ"));
+    raz->setFocus();
+    QTest::keyClick(raz, Qt::Key_Space);
+    QVERIFY(jeu.essai.base.Scores().isEmpty());
+    QVERIFY(d.isVisible());
+  }
+
+  void laGrilleEtOkSontCentresDansLaZoneCliente() {
+    Jeu jeu(Dix());
+    Scores d(jeu.essai.plateforme, jeu.G, [](qint16) {});
+    // Whatever room the platform leaves inside the frame.
+    d.setFixedSize(d.width() - 40, d.height());
+    d.Form_Load();
+    for (const char *nom : {"Grille", "Valider"}) {
+      const QWidget *controle = d.findChild<QWidget *>(QLatin1String(nom));
+      const int gauche = controle->x(), droite = d.width() - controle->geometry().right() - 1;
+      QVERIFY2(qAbs(gauche - droite) <= 1, nom);
+    }
+  }
+
   void uneTableIlisibleLeDitEtLaisseLeDialogueUtilisable() {
     Jeu jeu({});
     jeu.essai.base.Executer("DROP TABLE SCORES");

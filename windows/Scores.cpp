@@ -6,6 +6,7 @@
 #include "rules/Twips.h"
 #include "windows/Disposition.h"
 
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -57,6 +58,13 @@ Scores::Scores(Plateforme &plateforme, const Globales &globales,
   Valider = new QPushButton(QStringLiteral("&Ok"), this);
   Valider->setObjectName(QStringLiteral("Valider"));
   Placer(Valider, 1800, 3480, LargeurOk, 375);
+  // Ok is the only default button and has the focus as the dialog opens:
+  // an Enter pressed then closes it and never empties the table.
+  RAZ->setAutoDefault(false);
+  RAZ->setDefault(false);
+  Valider->setAutoDefault(false);
+  Valider->setDefault(true);
+  Valider->setFocus();
   connect(RAZ, &QPushButton::clicked, this, &Scores::RAZ_Click);
   connect(Valider, &QPushButton::clicked, this, &Scores::Valider_Click);
   Form_Load();
@@ -70,8 +78,9 @@ void Scores::Signaler(const QString &quoi, const QString &erreur) {
 
 void Scores::Form_Load() {
   const double dpi = logicalDpiX();
-  Grille->move(Twips::EnPixels((LargeurDialogue - LargeurGrille) / 2, dpi), Grille->y());
-  Valider->move(Twips::EnPixels((LargeurDialogue - LargeurOk) / 2, dpi), Valider->y());
+  // Centred in the client area, the part of the dialog the player sees.
+  Grille->move((width() - Grille->width()) / 2, Grille->y());
+  Valider->move((width() - Valider->width()) / 2, Valider->y());
   for (int colonne = 0; colonne < 3; ++colonne)
     Grille->setColumnWidth(colonne, Twips::EnPixels(Colonnes[colonne], dpi));
   try {
@@ -126,7 +135,19 @@ void Scores::RAZ_Click() {
 }
 
 void Scores::Valider_Click() {
+  if (m_ferme)
+    return;
+  m_ferme = true;
   if (G.OptionSon == QLatin1String("O"))
     m_joueSon(11);
   accept();
+}
+
+void Scores::reject() {
+  Valider_Click();
+}
+
+void Scores::closeEvent(QCloseEvent *evenement) {
+  Valider_Click();
+  evenement->accept();
 }

@@ -25,6 +25,13 @@ public:
 
   static constexpr int Lignes = 12;
 
+  // Escape and the frame's close box close the dialog as Ok does, so that
+  // the music stops with it.
+  void reject() override;
+
+protected:
+  void closeEvent(QCloseEvent *evenement) override;
+
 private:
   void Remplir();
   void Aligner();
@@ -37,4 +44,5 @@ private:
   QPushButton *RAZ;
   QPushButton *Valider;
   VueDonnees DataScores;
+  bool m_ferme = false; // closing plays the closing sound once
 };
