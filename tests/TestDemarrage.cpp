@@ -30,6 +30,9 @@ private Q_SLOTS:
     QCOMPARE(f.Etat().CheminAppli, essai.Dossier() + u'/');
     QCOMPARE(essai.Texte(QStringLiteral("Message")), QStringLiteral("Cliquez sur Nouvelle partie"));
     QCOMPARE(essai.Texte(QStringLiteral("Panneau1")), QStringLiteral("Vocadix  -  Version 2.1"));
+    // The status bar's panels are in the regular weight, not the window's bold.
+    for (int panneau = 1; panneau <= 7; ++panneau)
+      QVERIFY(!essai.Etiquette(QStringLiteral("Panneau%1").arg(panneau))->font().bold());
     for (const QString &nom : {QStringLiteral("ComptePartie"), QStringLiteral("Score")})
       QVERIFY(essai.Texte(nom).isEmpty());
     QVERIFY(essai.TableauVierge());

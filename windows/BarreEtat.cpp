@@ -2,6 +2,7 @@
 
 #include "platform/EtatClavier.h"
 #include "rules/Twips.h"
+#include "windows/Disposition.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -22,6 +23,8 @@ constexpr Panneau Panneaux[] = {{5230, 4000}, {600, 600}, {600, 600}, {600, 600}
 BarreEtat::BarreEtat(QWidget *parent) : QStatusBar(parent) {
   setObjectName(QStringLiteral("Barre"));
   setSizeGripEnabled(false);
+  // The panels are in the regular weight, not the window's bold.
+  setFont(Disposition::Police(8.25, false));
   const QString textes[] = {QString(), QStringLiteral("DEFIL"), QStringLiteral("INS"),
                             QStringLiteral("MAJ"), QStringLiteral("NUM")};
   for (int i = 0; i < 7; ++i) {
