@@ -89,7 +89,9 @@ MoteurBase::~MoteurBase() {
 }
 
 MoteurBase *MoteurBase::Ouverte(const QString &fichier) {
-  return Ouvertes().value(Cle(fichier));
+  const QString cle = Cle(fichier);
+  const QMutexLocker verrou(&verrouOuvertes);
+  return Ouvertes().value(cle);
 }
 
 QString MoteurBase::Cle(const QString &fichier) {

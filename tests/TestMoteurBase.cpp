@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <thread>
 
 class TestMoteurBase : public QObject {
   Q_OBJECT
@@ -44,6 +46,27 @@ private Q_SLOTS:
                moteur.get());
       QCOMPARE(moteur->Lire(QStringLiteral("SELECT NOM FROM DICO")).lignes.size(), 1);
     }
+    QCOMPARE(MoteurBase::Ouverte(essai.Fichier()), nullptr);
+  }
+
+  // The connection opened at start-up is derived on another thread while
+  // the window looks connections up: the registry is shared between threads.
+  void leRegistreDesConnexionsSupporteDeuxFils() {
+    BaseEssai essai({QStringLiteral("MAISON")});
+    std::atomic<bool> fini = false;
+    std::thread ouvertures([&] {
+      for (int i = 0; i < 6; ++i)
+        MoteurBase::OuvrirBase(essai.Fichier(), false, true, BaseEssai::Connexion);
+      fini = true;
+    });
+    int lectures = 0;
+    while (!fini) {
+      MoteurBase *moteur = MoteurBase::Ouverte(essai.Fichier());
+      QVERIFY(moteur == nullptr || moteur->Fichier() == essai.Fichier());
+      ++lectures;
+    }
+    ouvertures.join();
+    QVERIFY(lectures > 0);
     QCOMPARE(MoteurBase::Ouverte(essai.Fichier()), nullptr);
   }
 
