@@ -41,7 +41,8 @@ QString CauseAvantOuverture(const QString &fichier) {
 } // namespace
 
 std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool exclusif,
-                                                   bool lectureSeule, const QString &connexion) {
+                                                   bool lectureSeule, const QString &connexion,
+                                                   Partage partage) {
   if (const QString cause = CauseAvantOuverture(fichier); !cause.isEmpty())
     throw ErreurBase(Action::Ouvrir, fichier, cause);
 
@@ -71,8 +72,10 @@ std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool 
   } catch (const ErreurBase &e) {
     throw ErreurBase(Action::Ouvrir, fichier, e.CauseSeule());
   }
-  const QMutexLocker verrou(&verrouOuvertes);
-  Ouvertes().insert(Cle(fichier), moteur.get());
+  if (partage == Partage::Partagee) {
+    const QMutexLocker verrou(&verrouOuvertes);
+    Ouvertes().insert(Cle(fichier), moteur.get());
+  }
   return moteur;
 }
 
@@ -81,7 +84,10 @@ MoteurBase::MoteurBase(sqlite3 *base, const QString &fichier) : m_base(base), m_
 MoteurBase::~MoteurBase() {
   {
     const QMutexLocker verrou(&verrouOuvertes);
-    Ouvertes().remove(Cle(m_fichier));
+    // A private connection never took the place of the shared one.
+    if (const auto ouverte = Ouvertes().constFind(Cle(m_fichier));
+        ouverte != Ouvertes().cend() && *ouverte == this)
+      Ouvertes().erase(ouverte);
   }
   for (sqlite3_stmt *instruction : std::as_const(m_instructions))
     sqlite3_finalize(instruction);
@@ -167,6 +173,20 @@ void MoteurBase::Lier(sqlite3_stmt *instruction, const QVariantList &parametres,
     if (code != SQLITE_OK)
       Echec(action, code);
   }
+}
+
+QStringList MoteurBase::LireTextes(const QString &sql) {
+  const int action = int(Action::Lire);
+  sqlite3_stmt *instruction = Preparer(sql, action);
+  QStringList textes;
+  int code;
+  while ((code = sqlite3_step(instruction)) == SQLITE_ROW)
+    textes << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(instruction, 0)),
+                                sqlite3_column_bytes(instruction, 0));
+  sqlite3_reset(instruction);
+  if (code != SQLITE_DONE)
+    Echec(action, code);
+  return textes;
 }
 
 ResultatRequete MoteurBase::Lire(const QString &sql, const QVariantList &parametres) {

@@ -24,8 +24,12 @@ class MoteurBase {
 public:
   // `connexion` is a connect string such as ";pwd=secret". The file is never
   // created: a missing file is an error.
+  // A shared connection is the one record views on that file borrow; a
+  // private one is for a reader on another thread.
+  enum class Partage { Partagee, Privee };
   static std::unique_ptr<MoteurBase> OuvrirBase(const QString &fichier, bool exclusif,
-                                                bool lectureSeule, const QString &connexion);
+                                                bool lectureSeule, const QString &connexion,
+                                                Partage partage = Partage::Partagee);
   ~MoteurBase();
   MoteurBase(const MoteurBase &) = delete;
   MoteurBase &operator=(const MoteurBase &) = delete;
@@ -38,6 +42,9 @@ public:
   const QString &Fichier() const { return m_fichier; }
 
   ResultatRequete Lire(const QString &sql, const QVariantList &parametres = {});
+  // The texts of the first column of a query, for the long lists whose rows
+  // would cost too much memory as variants.
+  QStringList LireTextes(const QString &sql);
   // Runs a statement that changes the file; returns the number of rows changed.
   int Ecrire(const QString &sql, const QVariantList &parametres = {});
   // Whether rows of this table can be addressed by their rowid.

@@ -94,3 +94,22 @@ QString Manche::MotMarque() const {
       mot += m_lettres[i];
   return mot;
 }
+
+void Manche::Reveler(const QStringList &plusLongs) {
+  Resultat &resultat = ResultatCourant();
+  if (resultat.tirage.isEmpty())
+    return;
+  Revelation revelation;
+  revelation.longueur = qint16(plusLongs.value(0).size());
+  revelation.mots = plusLongs;
+  revelation.motTrouve = !resultat.mot.isEmpty() && plusLongs.contains(resultat.mot);
+  resultat.revelation = revelation;
+}
+
+int Manche::MeilleurTotal() const {
+  int total = 0;
+  for (const Resultat &resultat : m_resultats)
+    if (resultat.revelation)
+      total += resultat.revelation->longueur;
+  return total;
+}

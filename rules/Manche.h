@@ -3,6 +3,7 @@
 #include "rules/Tirage.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -18,11 +19,19 @@ public:
   static constexpr int NombreTuiles = 9;
   static constexpr int NombreJeux = 10;
 
+  // What the draw allowed, shown once the round is over.
+  struct Revelation {
+    qint16 longueur = 0;    // the greatest length; 0 when no word fits
+    QStringList mots;       // every word of that length, alphabetical
+    bool motTrouve = false; // the player's word is one of them
+  };
+
   struct Resultat {
     QString tirage; // the nine letters in the order drawn; empty until the draw closes
     QString mot;    // the word of the stop; empty until then
     // Empty while the round is neither verified nor left; 0 is a score.
     std::optional<qint16> points;
+    std::optional<Revelation> revelation;
   };
 
   // A new game: no round yet, every result emptied, the tiles cleared.
@@ -56,6 +65,12 @@ public:
   // it in its result.
   void Arreter();
   void DefinirPoints(std::optional<qint16> points);
+  // The longest words of the current round's draw, once it is over; a round
+  // whose draw never closed has nothing to reveal.
+  void Reveler(const QStringList &plusLongs);
+  bool ARevele() const { return m_numeroJeu > 0 && ResultatJeu(m_numeroJeu - 1).revelation; }
+  // The sum of the greatest lengths of the rounds revealed.
+  int MeilleurTotal() const;
 
   qint16 NumeroJeu() const { return m_numeroJeu; }
   bool DernierJeu() const { return m_numeroJeu == NombreJeux; }

@@ -5,6 +5,7 @@
 #include "platform/Plateforme.h"
 #include "rules/Mesures.h"
 #include "rules/Reglages.h"
+#include "rules/Solveur.h"
 #include "rules/Twips.h"
 #include "windows/Apropos.h"
 #include "windows/BanqueImages.h"
@@ -88,6 +89,52 @@ public:
 private:
   int &m_compteur;
 };
+
+// The twips of the column beside the recap, and the least width that shows it.
+constexpr double GaucheMeilleurs = 11880, LargeurMinMeilleurs = 2400, LargeurMaxMeilleurs = 6000;
+constexpr int MotsMontres = 5;
+
+// The words of the dictionary, read on a connection of their own so that
+// another thread may read them while the window uses the shared one.
+std::shared_ptr<const Solveur> ConstruireSolveur(const QString &fichier) {
+  const auto moteur = MoteurBase::OuvrirBase(
+      fichier, false, true, QString::fromLatin1(CleBase::Connexion), MoteurBase::Partage::Privee);
+  return std::make_shared<const Solveur>(
+      moteur->LireTextes(QStringLiteral("SELECT NOM FROM DICO")));
+}
+
+// The words shown for a round: the player's own first when it is one of them.
+QStringList Montres(const Manche::Revelation &revelation, const QString &mot) {
+  QStringList mots = revelation.mots;
+  if (revelation.motTrouve)
+    mots.move(mots.indexOf(mot), 0);
+  return mots.mid(0, MotsMontres);
+}
+
+// "8 : ARMOIRES (votre mot), ROMARINS"
+QString TexteCourt(const Manche::Revelation &revelation, const QString &mot) {
+  if (revelation.longueur == 0)
+    return QStringLiteral("aucun mot");
+  QStringList mots = Montres(revelation, mot);
+  if (revelation.motTrouve)
+    mots[0] += QStringLiteral(" (votre mot)");
+  return QStringLiteral("%1 : %2").arg(revelation.longueur).arg(mots.join(QStringLiteral(", ")));
+}
+
+QString TexteComplet(const Manche::Revelation &revelation, const QString &mot) {
+  if (revelation.longueur == 0)
+    return QStringLiteral("Aucun mot du dictionnaire ne s'écrit avec ce tirage.");
+  QString texte = QStringLiteral("Mots les plus longs possibles : %1 lettres.\n%2")
+                      .arg(revelation.longueur)
+                      .arg(Montres(revelation, mot).join(QStringLiteral(", ")));
+  if (const qsizetype autres = revelation.mots.size() - MotsMontres; autres > 0)
+    texte +=
+        autres == 1 ? QStringLiteral(" et 1 autre") : QStringLiteral(" et %1 autres").arg(autres);
+  texte += u'.';
+  if (revelation.motTrouve)
+    texte += QStringLiteral("\nVotre mot en fait partie !");
+  return texte;
+}
 
 } // namespace
 
@@ -195,6 +242,19 @@ void Depart::CreerControles() {
     RecapPoints[k] = Etiquette(QStringLiteral("RecapPoints%1").arg(k), 10680, 4560, 975, 300);
     RecapPoints[k]->setAlignment(Qt::AlignCenter);
   }
+  TitreMeilleurs = Panneau(QStringLiteral("TitreMeilleurs"), GaucheMeilleurs, 4080,
+                           LargeurMinMeilleurs, 375, RougeFonce, 12);
+  TitreMeilleurs->setText(QStringLiteral("Les plus longs"));
+  for (int k = 0; k < 10; ++k) {
+    RecapMeilleurs[k] = Etiquette(QStringLiteral("RecapMeilleurs%1").arg(k), GaucheMeilleurs,
+                                  4560 + 300 * k, LargeurMinMeilleurs, 300);
+    RecapMeilleurs[k]->setFont(Police(9.75));
+  }
+  BilanPartie =
+      Etiquette(QStringLiteral("BilanPartie"), GaucheMeilleurs, 7680, LargeurMinMeilleurs, 600);
+  BilanPartie->setFont(Police(9.75));
+  BilanPartie->setWordWrap(true);
+  BilanPartie->setAutoFillBackground(false);
 
   Decompteur = Panneau(QStringLiteral("Decompteur"), 4080, 5280, 1215, 1215, Bleu, 48);
   Decompteur->hide();
@@ -289,6 +349,27 @@ void Depart::DisposerAuDemarrage() {
 void Depart::resizeEvent(QResizeEvent *evenement) {
   QMainWindow::resizeEvent(evenement);
   BarreBoutons->setGeometry(0, 0, m_surface->width(), Twips::EnPixels(645, Dpi()));
+  DisposerMeilleurs();
+}
+
+// The column of the longest words takes the room left right of the recap,
+// and only when there is enough of it; otherwise the rows' tooltips and
+// accessible descriptions carry the same words.
+void Depart::DisposerMeilleurs() {
+  const double dpi = Dpi();
+  const double place = Twips::DepuisPixels(m_surface->width(), dpi) - GaucheMeilleurs - 120;
+  const bool visible = place >= LargeurMinMeilleurs;
+  const double largeur = std::min(place, LargeurMaxMeilleurs);
+  QList<QLabel *> colonne = {TitreMeilleurs, BilanPartie};
+  colonne += QList<QLabel *>(RecapMeilleurs.begin(), RecapMeilleurs.end());
+  for (QLabel *controle : colonne) {
+    if (visible)
+      controle->resize(Twips::EnPixels(largeur, dpi), controle->height());
+    controle->setVisible(visible);
+  }
+  if (visible)
+    for (int k = 0; k < Manche::NombreJeux; ++k)
+      MontrerRecap(k);
 }
 
 void Depart::BarreBoutons_ButtonClick(const QString &cle) {
@@ -401,6 +482,11 @@ void Depart::ProcNouvellePartie() {
   ChronoPartie.stop();
   for (int k = 0; k < Manche::NombreJeux; ++k)
     MontrerRecap(k);
+  for (QLabel *bilan : {BilanPartie, Score}) {
+    bilan->clear();
+    bilan->setToolTip(QString());
+    bilan->setAccessibleDescription(QString());
+  }
   MasquerCadran();
   m_surface->EffacerPoints();
   repaint();
@@ -421,8 +507,10 @@ void Depart::ProcNouveauJeu() {
     m_manche.DefinirPoints(0);
   else if (jeu == 1)
     m_manche.DefinirPoints(G.PointsJeu);
-  if (jeu > 0)
+  if (jeu > 0) {
     MontrerRecap(jeu - 1);
+    Reveler();
+  }
 
   if (m_manche.DernierJeu()) {
     AfficherFinDePartie();
@@ -481,6 +569,7 @@ void Depart::FinirPartie() {
   ChronoPartie.stop();
   m_manche.InterdireDeplacement();
   m_manche.InterdireMarquage();
+  MontrerBilan();
   OuvrirEnregistre();
 }
 
@@ -597,6 +686,7 @@ void Depart::ChronoPartie_Timer() {
   if (G.OptionSon == QLatin1String("O"))
     ProcJoueSon(5);
   Afficher(QStringLiteral("Vous avez dépassé le temps imparti !!!\n\nCe jeu est terminé !"));
+  Reveler();
   BarreBoutons->Activer(QStringLiteral("Stop"), false);
   Message->setText(QStringLiteral("Cliquez sur Nouveau jeu pour continuer"));
 }
@@ -643,6 +733,66 @@ void Depart::MontrerRecap(int k) {
   RecapTirages[k]->setText(resultat.tirage);
   RecapSolutions[k]->setText(resultat.mot);
   RecapPoints[k]->setText(resultat.points ? QString::number(*resultat.points) : QString());
+
+  const QString complet =
+      resultat.revelation ? TexteComplet(*resultat.revelation, resultat.mot) : QString();
+  const QString court =
+      resultat.revelation ? TexteCourt(*resultat.revelation, resultat.mot) : QString();
+  QLabel *meilleurs = RecapMeilleurs[k];
+  meilleurs->setText(meilleurs->fontMetrics().elidedText(court, Qt::ElideRight,
+                                                         meilleurs->contentsRect().width()));
+  for (QLabel *cellule : {RecapTirages[k], RecapSolutions[k], RecapPoints[k], meilleurs}) {
+    cellule->setToolTip(complet);
+    cellule->setAccessibleDescription(complet);
+  }
+}
+
+const Solveur *Depart::SolveurPret() {
+  if (!m_preparation.valid() && !m_solveur)
+    PreparerSolveur();
+  if (m_preparation.valid()) {
+    try {
+      m_solveur = m_preparation.get();
+    } catch (const ErreurBase &) {
+      // The verification has its own box for a dictionary that cannot be
+      // read; without the words there is simply nothing to reveal.
+    }
+  }
+  return m_solveur.get();
+}
+
+void Depart::PreparerSolveur() {
+  if (m_preparation.valid() || m_solveur)
+    return;
+  const QString base = G.CheminAppli + QStringLiteral("Vocadix.dat");
+  m_preparation = std::async(std::launch::async, [base] {
+    auto solveur = ConstruireSolveur(base);
+    Mesurer("solveur");
+    return solveur;
+  });
+}
+
+// Once a round is over, the longest words its draw allowed.
+void Depart::Reveler() {
+  const qint16 jeu = m_manche.NumeroJeu();
+  if (jeu == 0 || m_manche.ARevele() || m_manche.ResultatJeu(jeu - 1).tirage.isEmpty())
+    return;
+  const Solveur *solveur = SolveurPret();
+  if (!solveur)
+    return;
+  m_manche.Reveler(solveur->PlusLongs(m_manche.ResultatJeu(jeu - 1).tirage));
+  MontrerRecap(jeu - 1);
+}
+
+// At the end of a game, its total against the best the ten draws allowed.
+void Depart::MontrerBilan() {
+  const QString bilan = QStringLiteral("Votre total : %1 points\nMeilleur possible : %2 points")
+                            .arg(G.ScorePartie)
+                            .arg(m_manche.MeilleurTotal());
+  BilanPartie->setText(bilan);
+  BilanPartie->setAccessibleDescription(bilan);
+  Score->setToolTip(bilan);
+  Score->setAccessibleDescription(bilan);
 }
 
 void Depart::ProcVerification() {
@@ -688,6 +838,7 @@ void Depart::ProcVerification() {
   BarreBoutons->Activer(QStringLiteral("Verification"), false);
   m_manche.DefinirPoints(G.PointsJeu);
   MontrerRecap(m_manche.NumeroJeu() - 1);
+  Reveler();
   if (dernier) {
     AfficherFinDePartie();
     FinirPartie();

@@ -18,6 +18,7 @@ class BarreCommandes;
 class BarreEtat;
 class MoteurBase;
 class Plateforme;
+class Solveur;
 class Surface;
 class Tuile;
 
@@ -54,6 +55,10 @@ public:
   const Globales &Etat() const { return G; }
   const Manche &Modele() const { return m_manche; }
 
+  // Builds, on another core, the index of the dictionary that reveals the
+  // longest words of each draw; called once the window is shown.
+  void PreparerSolveur();
+
   // Event handlers of the controls.
   void BarreBoutons_ButtonClick(const QString &cle);
   void ChronoPartie_Timer();
@@ -75,6 +80,10 @@ private:
   void OuvrirEnregistre();
   void MontrerTuiles();
   void MontrerRecap(int k);
+  void Reveler();
+  void MontrerBilan();
+  void DisposerMeilleurs();
+  const Solveur *SolveurPret();
   void AfficherFinDePartie();
   QPointF EnPixels(double x, double y) const;
   void Form_QueryUnload();
@@ -106,6 +115,11 @@ private:
   std::array<QLabel *, 10> RecapTirages{};
   std::array<QLabel *, 10> RecapSolutions{};
   std::array<QLabel *, 10> RecapPoints{};
+  // Beside the recap, where the window is wide enough: the longest words
+  // each draw allowed, and the game's total against the best possible.
+  QLabel *TitreMeilleurs = nullptr;
+  std::array<QLabel *, 10> RecapMeilleurs{};
+  QLabel *BilanPartie = nullptr;
   QLabel *Decompteur = nullptr;
   QWidget *Haut = nullptr;
   QWidget *Gauche = nullptr;
@@ -117,6 +131,8 @@ private:
 
   std::future<std::unique_ptr<MoteurBase>> m_ouverture;
   std::unique_ptr<MoteurBase> BaseJeu;
+  std::future<std::shared_ptr<const Solveur>> m_preparation;
+  std::shared_ptr<const Solveur> m_solveur;
   QString m_fichierAide;
   QByteArray SonEnCours;
 

@@ -615,9 +615,9 @@ class Noeud:
     value left in the library's cache from before the last event.
     """
 
-    def __init__(self, role, nom, actif, montre, etendue, enfants):
+    def __init__(self, role, nom, actif, montre, etendue, enfants, description=""):
         self.role, self.nom, self.actif, self.montre = role, nom, actif, montre
-        self.etendue, self.enfants = etendue, enfants
+        self.etendue, self.enfants, self.description = etendue, enfants, description
 
     @staticmethod
     def lire(accessible):
@@ -641,7 +641,8 @@ class Noeud:
                 enfants = [a.getChildAtIndex(i) for i in range(a.childCount)]
             return Noeud(a.getRoleName(), a.name or "", etat.contains(pyatspi.STATE_ENABLED),
                          montre, etendue,
-                         [Noeud._lire(c, pyatspi) for c in enfants if c is not None])
+                         [Noeud._lire(c, pyatspi) for c in enfants if c is not None],
+                         a.description or "")
         except Exception as erreur:
             # The object went away while it was read.
             return Noeud("?", f"<{erreur}>", False, False, (0, 0, 0, 0), [])

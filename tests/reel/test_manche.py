@@ -63,6 +63,31 @@ def recap(racine, colonne, rang):
     return cellules[rang].nom
 
 
+def plus_longs(mots, tirage):
+    """Every word of the list of the greatest length the draw allows, by brute force."""
+    dispo = collections.Counter(tirage)
+    possibles = [m for m in mots if not collections.Counter(m) - dispo]
+    n = max(map(len, possibles), default=0)
+    return n, sorted(m for m in possibles if len(m) == n)
+
+
+def revelation_attendue(mots, tirage, mot):
+    """The text the game gives a round's longest words, in full."""
+    n, meilleurs = plus_longs(mots, tirage)
+    if n == 0:
+        return "Aucun mot du dictionnaire ne s'écrit avec ce tirage."
+    trouve = mot in meilleurs
+    montres = ([mot] + [m for m in meilleurs if m != mot] if trouve else meilleurs)[:5]
+    texte = f"Mots les plus longs possibles : {n} lettres.\n{', '.join(montres)}"
+    autres = len(meilleurs) - 5
+    if autres > 0:
+        texte += " et 1 autre" if autres == 1 else f" et {autres} autres"
+    texte += "."
+    if trouve:
+        texte += "\nVotre mot en fait partie !"
+    return texte
+
+
 def guide(texte):
     """A condition: the guidance line reads `texte`."""
     return lambda r: r if r.trouver(role="label", nom=texte) else None
@@ -213,6 +238,23 @@ class Partie:
             vue = recap(racine, colonne, self.rang)
             verifier(vue == attendu, f'recap "{colonne}" row {self.rang} reads {vue!r}, '
                                      f'expected {attendu!r}')
+        # Beside the recap, the longest words the draw allowed, read back
+        # through the accessibility tree.
+        entete = racine.trouver(role="label", nom="Les plus longs")
+        verifier(entete is not None, "no column of the longest words beside the recap")
+        n, _ = plus_longs(self.mots, self.tirage)
+        cellules = sorted((c for c in racine.tous() if c.role == "label" and c.montre
+                           and c.etendue[0] == entete.etendue[0]
+                           and c.etendue[1] > entete.etendue[1]), key=lambda c: c.etendue[1])
+        verifier(len(cellules) > self.rang, f"{len(cellules)} rows of longest words")
+        cellule = cellules[self.rang]
+        attendue = revelation_attendue(self.mots, self.tirage, self.mot)
+        verifier(cellule.description == attendue,
+                 f"longest words of row {self.rang}: {cellule.description!r}, "
+                 f"expected {attendue!r}")
+        debut = f"{n} : " if n else "aucun mot"
+        verifier(cellule.nom.startswith(debut), f"longest words cell reads {cellule.nom!r}")
+        print(f"  longest words: {cellule.description!r}")
         # The score panel stays empty until a word scores.
         score = f"{self.score} points"
         verifier((racine.trouver(role="label", nom=score) is not None) == (self.score > 0),

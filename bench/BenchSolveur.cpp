@@ -1,0 +1,183 @@
+// Time to find the longest words of a draw with the solver's index against a
+// scan of the whole word list, over the same 10,000 draws from the game's
+// pools; both must give the same words. Also the index's build time and size.
+//
+//   bench_solveur [mots.txt]   (VOCADIX_MOTS, if defined, names the default)
+
+#include "rules/Solveur.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <malloc.h>
+
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+struct Mesure {
+  double mediane, centile99;
+};
+
+Mesure Resumer(std::vector<double> durees) {
+  std::sort(durees.begin(), durees.end());
+  return {durees[durees.size() / 2], durees[durees.size() * 99 / 100]};
+}
+
+double Microsecondes(Horloge::time_point debut, Horloge::time_point fin) {
+  return std::chrono::duration<double, std::micro>(fin - debut).count();
+}
+
+// A line of /proc/self/status in kiB ("VmRSS", "VmHWM"), -1 if unreadable.
+qint64 Memoire(const char *champ) {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly))
+    return -1;
+  const QByteArray prefixe = QByteArray(champ) + ':';
+  for (const QByteArray &ligne : status.readAll().split('\n'))
+    if (ligne.startsWith(prefixe))
+      return ligne.mid(prefixe.size()).trimmed().split(' ').value(0).toLongLong();
+  return -1;
+}
+
+// Nine letters drawn as the game draws them: consonant or vowel at random,
+// each pool position at most once.
+QString TirerNeufLettres(QRandomGenerator &alea) {
+  QString consonnes =
+      QStringLiteral("BBBBCCCCDDDDFFFFGGGGHHHHJKLLLLLLMMMMNNNNNNNPPPQRRRRRRRSSSSSSSTTTTTTVVWXZ");
+  QString voyelles = QStringLiteral("AAAAAAAAEEEEEEEEEEEEEIIIIIIOOOOOOUUUUUUY");
+  QString tirage;
+  for (int i = 0; i < 9; ++i) {
+    QString &sac = alea.bounded(2) == 0 ? consonnes : voyelles;
+    const int position = alea.bounded(int(sac.size()));
+    tirage += sac.at(position);
+    sac.remove(position, 1);
+  }
+  return tirage;
+}
+
+// The obvious way: every word of the list tried against the draw's letters.
+QStringList ParcourirTout(const QStringList &mots, const QString &tirage) {
+  std::array<int, 26> compte{};
+  for (const QChar c : tirage)
+    ++compte[c.unicode() - u'A'];
+  QStringList meilleurs;
+  qsizetype longueur = 1;
+  for (const QString &mot : mots) {
+    if (mot.size() < longueur)
+      continue;
+    std::array<int, 26> reste = compte;
+    bool tient = true;
+    for (qsizetype i = 0; tient && i < mot.size(); ++i) {
+      const int lettre = mot[i].unicode() - u'A';
+      tient = lettre >= 0 && lettre < 26 && --reste[lettre] >= 0;
+    }
+    if (!tient)
+      continue;
+    if (mot.size() > longueur) {
+      meilleurs.clear();
+      longueur = mot.size();
+    }
+    meilleurs << mot;
+  }
+  meilleurs.sort();
+  return meilleurs;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  QCoreApplication app(argc, argv);
+#ifdef VOCADIX_MOTS
+  const QString defaut = QStringLiteral(VOCADIX_MOTS);
+#else
+  const QString defaut;
+#endif
+  QFile fichier(argc > 1 ? QString::fromLocal8Bit(argv[1]) : defaut);
+  if (fichier.fileName().isEmpty()) {
+    std::fprintf(stderr, "usage : bench_solveur mots.txt\n");
+    return 2;
+  }
+  if (!fichier.open(QIODevice::ReadOnly)) {
+    std::fprintf(stderr, "impossible de lire %s\n", qPrintable(fichier.fileName()));
+    return 2;
+  }
+  const QStringList mots = QString::fromLatin1(fichier.readAll()).split(u'\n', Qt::SkipEmptyParts);
+
+  const qint64 rssAvant = Memoire("VmRSS"), picAvant = Memoire("VmHWM");
+  auto t0 = Horloge::now();
+  const Solveur solveur(mots);
+  auto t1 = Horloge::now();
+  const qint64 rssApres = Memoire("VmRSS"), picApres = Memoire("VmHWM");
+  // The sorting space freed by the build stays in the allocator's heap until trimmed.
+  malloc_trim(0);
+  const qint64 rssRendu = Memoire("VmRSS");
+  const double premiereConstruction = Microsecondes(t0, t1) / 1000;
+
+  std::vector<double> constructions;
+  for (int i = 0; i < 10; ++i) {
+    t0 = Horloge::now();
+    const Solveur autre(mots);
+    t1 = Horloge::now();
+    constructions.push_back(Microsecondes(t0, t1) / 1000);
+  }
+
+  QRandomGenerator alea(20240611);
+  std::vector<QString> tirages;
+  for (int i = 0; i < 10000; ++i)
+    tirages.push_back(TirerNeufLettres(alea));
+
+  // A first pass over a few draws warms the caches.
+  for (int i = 0; i < 100; ++i) {
+    (void)solveur.PlusLongs(tirages[std::size_t(i)]);
+    (void)ParcourirTout(mots, tirages[std::size_t(i)]);
+  }
+
+  std::vector<double> index, parcours;
+  int differences = 0;
+  qint64 motsTrouves = 0;
+  for (const QString &tirage : tirages) {
+    t0 = Horloge::now();
+    const QStringList parIndex = solveur.PlusLongs(tirage);
+    t1 = Horloge::now();
+    index.push_back(Microsecondes(t0, t1));
+
+    t0 = Horloge::now();
+    const QStringList parParcours = ParcourirTout(mots, tirage);
+    t1 = Horloge::now();
+    parcours.push_back(Microsecondes(t0, t1));
+
+    motsTrouves += parIndex.size();
+    if (parIndex != parParcours && ++differences <= 5)
+      std::printf("ÉCHEC %s : index [%s], parcours [%s]\n", qPrintable(tirage),
+                  qPrintable(parIndex.join(u' ')), qPrintable(parParcours.join(u' ')));
+  }
+
+  const Mesure mi = Resumer(index), mp = Resumer(parcours), mc = Resumer(constructions);
+  std::printf("%lld mots, %lld dans l'index ; %zu tirages, %lld meilleurs mots en tout\n",
+              qlonglong(mots.size()), qlonglong(solveur.NombreMots()), tirages.size(),
+              qlonglong(motsTrouves));
+  std::printf("construction de l'index : %.1f ms (la première), médiane de 10 : %.1f ms\n",
+              premiereConstruction, mc.mediane);
+  std::printf("mémoire de l'index : %.2f Mio (tableaux) ; VmRSS %+lld kio, %+lld kio une fois le "
+              "tas rendu, VmHWM %+lld kio\n",
+              double(solveur.Octets()) / (1024 * 1024), rssApres - rssAvant, rssRendu - rssAvant,
+              picApres - picAvant);
+  std::printf("index               : médiane %8.2f µs, 99e centile %8.2f µs\n", mi.mediane,
+              mi.centile99);
+  std::printf("parcours de la liste: médiane %8.2f µs, 99e centile %8.2f µs\n", mp.mediane,
+              mp.centile99);
+  std::printf("rapport parcours/index : médiane %.0f, 99e centile %.0f\n", mp.mediane / mi.mediane,
+              mp.centile99 / mi.centile99);
+  if (differences > 0) {
+    std::printf("ÉCHEC : %d tirages sur %zu diffèrent\n", differences, tirages.size());
+    return 1;
+  }
+  std::printf("mêmes mots pour les %zu tirages\n", tirages.size());
+  return 0;
+}

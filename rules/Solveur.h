@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+#include <QtGlobal>
+#include <vector>
+
+// The best words of a draw: every dictionary word of the greatest length the
+// drawn letters allow. Words are indexed by their letters in alphabetical
+// order, so a draw costs at most a few hundred binary searches, never a pass
+// over the dictionary.
+class Solveur {
+public:
+  // Keeps the words of 1 to 9 capitals A–Z, once each; anything else is left
+  // out, lower case included: the list is data, not input to be forgiven.
+  explicit Solveur(const QStringList &mots);
+
+  // Every word of the greatest length drawable from `tirage`, each letter used
+  // at most as often as drawn, in alphabetical order; empty when no word fits.
+  // Lower-case letters count as capitals, any other character is skipped and
+  // letters after the ninth are ignored.
+  QStringList PlusLongs(QStringView tirage) const;
+
+  // Words in the index.
+  qsizetype NombreMots() const { return qsizetype(m_mots.size()); }
+  // Bytes the index holds.
+  qsizetype Octets() const;
+
+private:
+  // A word or a set of letters packs into 45 bits, 5 a letter (A = 1 … Z = 26),
+  // the first letter highest and 0 after the last: numeric order is then
+  // alphabetical order.
+  std::vector<quint64> m_cles;   // distinct letter sets, ascending
+  std::vector<quint32> m_debuts; // m_mots[m_debuts[i], m_debuts[i + 1]) spell m_cles[i]
+  std::vector<quint64> m_mots;   // the words, alphabetical within a letter set
+};

@@ -1,0 +1,130 @@
+// The best-word solver: the longest words a draw allows, checked against a
+// plain scan of the game's own dictionary and on a small word list.
+
+#include "rules/Solveur.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+#include <array>
+
+#ifndef VOCADIX_MOTS
+#error "VOCADIX_MOTS: path of tools/dictionnaire/mots.txt"
+#endif
+
+namespace {
+
+// Nine letters drawn as the game draws them: consonant or vowel at random,
+// each pool position at most once.
+QString TirerNeufLettres(QRandomGenerator &alea) {
+  QString consonnes =
+      QStringLiteral("BBBBCCCCDDDDFFFFGGGGHHHHJKLLLLLLMMMMNNNNNNNPPPQRRRRRRRSSSSSSSTTTTTTVVWXZ");
+  QString voyelles = QStringLiteral("AAAAAAAAEEEEEEEEEEEEEIIIIIIOOOOOOUUUUUUY");
+  QString tirage;
+  for (int i = 0; i < 9; ++i) {
+    QString &sac = alea.bounded(2) == 0 ? consonnes : voyelles;
+    const int position = alea.bounded(int(sac.size()));
+    tirage += sac.at(position);
+    sac.remove(position, 1);
+  }
+  return tirage;
+}
+
+// Every word whose letters the draw holds, keeping the longest.
+QStringList ParcourirTout(const QStringList &mots, const QString &tirage) {
+  std::array<int, 26> compte{};
+  for (const QChar c : tirage)
+    ++compte[c.unicode() - u'A'];
+  QStringList meilleurs;
+  for (const QString &mot : mots) {
+    std::array<int, 26> reste = compte;
+    bool tient = true;
+    for (const QChar c : mot)
+      tient = tient && --reste[c.unicode() - u'A'] >= 0;
+    if (!tient || (!meilleurs.isEmpty() && mot.size() < meilleurs.first().size()))
+      continue;
+    if (!meilleurs.isEmpty() && mot.size() > meilleurs.first().size())
+      meilleurs.clear();
+    meilleurs << mot;
+  }
+  meilleurs.sort();
+  return meilleurs;
+}
+
+} // namespace
+
+class TestSolveur : public QObject {
+  Q_OBJECT
+
+  // Out of alphabetical order on purpose: the answer must be sorted, not
+  // merely kept in list order.
+  const QStringList m_petiteListe = {QStringLiteral("SERA"),   QStringLiteral("RASE"),
+                                     QStringLiteral("BRAS"),   QStringLiteral("ARES"),
+                                     QStringLiteral("ETE"),    QStringLiteral("TE"),
+                                     QStringLiteral("BARRES"), QStringLiteral("A"),
+                                     QStringLiteral("ARBRES"), QStringLiteral("ARBRE")};
+
+private Q_SLOTS:
+  void leSolveurTrouveCeQueTrouveUnParcoursDuDictionnaire() {
+    QFile fichier(QStringLiteral(VOCADIX_MOTS));
+    QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(fichier.fileName()));
+    const QStringList mots =
+        QString::fromLatin1(fichier.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(!mots.isEmpty());
+    const Solveur solveur(mots);
+    // The list is clean and without duplicates: every word is indexed.
+    QCOMPARE(solveur.NombreMots(), mots.size());
+
+    QRandomGenerator alea(20240611);
+    for (int i = 0; i < 400; ++i) {
+      const QString tirage = TirerNeufLettres(alea);
+      const QStringList attendus = ParcourirTout(mots, tirage);
+      QVERIFY2(solveur.PlusLongs(tirage) == attendus,
+               qPrintable(tirage + QStringLiteral(" : ") + attendus.join(u' ')));
+    }
+  }
+
+  void leSolveurTrouveLesPlusLongs_data() {
+    QTest::addColumn<QString>("tirage");
+    QTest::addColumn<QStringList>("attendus");
+    QTest::newRow("aucun mot possible") << QStringLiteral("KWXYZ") << QStringList{};
+    QTest::newRow("tirage vide") << QString() << QStringList{};
+    QTest::newRow("un E ne suffit pas à ETE") << QStringLiteral("ETZ") << QStringList{u"TE"_qs};
+    QTest::newRow("deux E donnent ETE") << QStringLiteral("ETEZ") << QStringList{u"ETE"_qs};
+    QTest::newRow("une seule lettre") << QStringLiteral("ZAK") << QStringList{u"A"_qs};
+    QTest::newRow("ex aequo des mêmes lettres")
+        << QStringLiteral("SEAR") << QStringList{u"ARES"_qs, u"RASE"_qs, u"SERA"_qs};
+    QTest::newRow("ex aequo de lettres différentes")
+        << QStringLiteral("BASER") << QStringList{u"ARES"_qs, u"BRAS"_qs, u"RASE"_qs, u"SERA"_qs};
+    QTest::newRow("neuf lettres") << QStringLiteral("ZRBXRSAEY")
+                                  << QStringList{u"ARBRES"_qs, u"BARRES"_qs};
+    QTest::newRow("minuscules") << QStringLiteral("ezEt") << QStringList{u"ETE"_qs};
+    QTest::newRow("autres signes sautés") << QStringLiteral("E-t é1E\n") << QStringList{u"ETE"_qs};
+    QTest::newRow("lettres après la neuvième ignorées")
+        << QStringLiteral("ZZZZZZ-ZTEE") << QStringList{u"TE"_qs};
+  }
+  void leSolveurTrouveLesPlusLongs() {
+    QFETCH(QString, tirage);
+    QFETCH(QStringList, attendus);
+    QCOMPARE(Solveur(m_petiteListe).PlusLongs(tirage), attendus);
+  }
+
+  void leSolveurNeGardeQueLesMotsBienFormesUneFoisChacun() {
+    const Solveur solveur({QStringLiteral("TE"), QStringLiteral("ete"), QStringLiteral("ETE "),
+                           QStringLiteral("ÉTÉ"), QStringLiteral("E-TE"), QString(),
+                           QStringLiteral("TETETETETE"), QStringLiteral("TE"),
+                           QStringLiteral("ETETETETE")});
+    QCOMPARE(solveur.NombreMots(), 2);
+    QCOMPARE(solveur.PlusLongs(u"EETE"), QStringList{u"TE"_qs});
+    QCOMPARE(solveur.PlusLongs(u"ETETETETET"), QStringList{u"ETETETETE"_qs});
+  }
+
+  void unSolveurSansMotsNeTrouveRien() {
+    const Solveur solveur({});
+    QCOMPARE(solveur.NombreMots(), 0);
+    QCOMPARE(solveur.PlusLongs(u"ABCDEFGHI"), QStringList{});
+  }
+};
+
+QTEST_GUILESS_MAIN(TestSolveur)
+#include "TestSolveur.moc"
