@@ -175,18 +175,17 @@ void MoteurBase::Lier(sqlite3_stmt *instruction, const QVariantList &parametres,
   }
 }
 
-QStringList MoteurBase::LireTextes(const QString &sql) {
+void MoteurBase::ParcourirTextes(const QString &sql,
+                                 const std::function<void(QStringView)> &rappel) {
   const int action = int(Action::Lire);
   sqlite3_stmt *instruction = Preparer(sql, action);
-  QStringList textes;
   int code;
   while ((code = sqlite3_step(instruction)) == SQLITE_ROW)
-    textes << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(instruction, 0)),
-                                sqlite3_column_bytes(instruction, 0));
+    rappel(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(instruction, 0)),
+                             sqlite3_column_bytes(instruction, 0)));
   sqlite3_reset(instruction);
   if (code != SQLITE_DONE)
     Echec(action, code);
-  return textes;
 }
 
 ResultatRequete MoteurBase::Lire(const QString &sql, const QVariantList &parametres) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -42,9 +43,9 @@ public:
   const QString &Fichier() const { return m_fichier; }
 
   ResultatRequete Lire(const QString &sql, const QVariantList &parametres = {});
-  // The texts of the first column of a query, for the long lists whose rows
-  // would cost too much memory as variants.
-  QStringList LireTextes(const QString &sql);
+  // Hands the text of the first column of each row to `rappel`, for the
+  // long lists that would cost too much memory held whole.
+  void ParcourirTextes(const QString &sql, const std::function<void(QStringView)> &rappel);
   // Runs a statement that changes the file; returns the number of rows changed.
   int Ecrire(const QString &sql, const QVariantList &parametres = {});
   // Whether rows of this table can be addressed by their rowid.

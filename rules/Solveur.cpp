@@ -99,12 +99,22 @@ struct Parcours {
 
 } // namespace
 
-Solveur::Solveur(const QStringList &mots) {
-  std::vector<std::pair<quint64, quint64>> paires;
-  paires.reserve(std::size_t(mots.size()));
-  for (const QString &mot : mots)
-    if (const quint64 paquet = Emballer(mot))
-      paires.emplace_back(Cle(paquet), paquet);
+void Solveur::Preparation::Ajouter(QStringView mot) {
+  if (const quint64 paquet = Emballer(mot))
+    m_paires.emplace_back(Cle(paquet), paquet);
+}
+
+Solveur::Solveur(const QStringList &mots)
+    : Solveur([&mots] {
+        Preparation preparation;
+        preparation.m_paires.reserve(std::size_t(mots.size()));
+        for (const QString &mot : mots)
+          preparation.Ajouter(mot);
+        return preparation;
+      }()) {}
+
+Solveur::Solveur(Preparation &&preparation) {
+  std::vector<std::pair<quint64, quint64>> paires = std::move(preparation.m_paires);
   std::sort(paires.begin(), paires.end());
   paires.erase(std::unique(paires.begin(), paires.end()), paires.end());
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <QtGlobal>
+#include <utility>
 #include <vector>
 
 // The best words of a draw: every dictionary word of the greatest length the
@@ -14,6 +15,18 @@ public:
   // Keeps the words of 1 to 9 capitals A–Z, once each; anything else is left
   // out, lower case included: the list is data, not input to be forgiven.
   explicit Solveur(const QStringList &mots);
+
+  // The words given one at a time, for a long list read from elsewhere
+  // without holding it whole.
+  class Preparation {
+  public:
+    void Ajouter(QStringView mot);
+
+  private:
+    friend class Solveur;
+    std::vector<std::pair<quint64, quint64>> m_paires; // letters, word
+  };
+  explicit Solveur(Preparation &&preparation);
 
   // Every word of the greatest length drawable from `tirage`, each letter used
   // at most as often as drawn, in alphabetical order; empty when no word fits.

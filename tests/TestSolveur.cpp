@@ -120,7 +120,7 @@ private Q_SLOTS:
   }
 
   void unSolveurSansMotsNeTrouveRien() {
-    const Solveur solveur({});
+    const Solveur solveur(QStringList{});
     QCOMPARE(solveur.NombreMots(), 0);
     QCOMPARE(solveur.PlusLongs(u"ABCDEFGHI"), QStringList{});
   }

@@ -99,8 +99,12 @@ constexpr int MotsMontres = 5;
 std::shared_ptr<const Solveur> ConstruireSolveur(const QString &fichier) {
   const auto moteur = MoteurBase::OuvrirBase(
       fichier, false, true, QString::fromLatin1(CleBase::Connexion), MoteurBase::Partage::Privee);
-  return std::make_shared<const Solveur>(
-      moteur->LireTextes(QStringLiteral("SELECT NOM FROM DICO")));
+  // One pass over the table needs no more than a few pages in memory.
+  moteur->Lire(QStringLiteral("PRAGMA cache_size = 16"));
+  Solveur::Preparation preparation;
+  moteur->ParcourirTextes(QStringLiteral("SELECT NOM FROM DICO"),
+                          [&preparation](QStringView mot) { preparation.Ajouter(mot); });
+  return std::make_shared<const Solveur>(std::move(preparation));
 }
 
 // The words shown for a round: the player's own first when it is one of them.
