@@ -5,6 +5,7 @@
 //   bench_solveur [mots.txt]   (VOCADIX_MOTS, if defined, names the default)
 
 #include "rules/Solveur.h"
+#include "rules/Tirage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -48,17 +49,12 @@ qint64 Memoire(const char *champ) {
 // Nine letters drawn as the game draws them: consonant or vowel at random,
 // each pool position at most once.
 QString TirerNeufLettres(QRandomGenerator &alea) {
-  QString consonnes =
-      QStringLiteral("BBBBCCCCDDDDFFFFGGGGHHHHJKLLLLLLMMMMNNNNNNNPPPQRRRRRRRSSSSSSSTTTTTTVVWXZ");
-  QString voyelles = QStringLiteral("AAAAAAAAEEEEEEEEEEEEEIIIIIIOOOOOOUUUUUUY");
-  QString tirage;
-  for (int i = 0; i < 9; ++i) {
-    QString &sac = alea.bounded(2) == 0 ? consonnes : voyelles;
-    const int position = alea.bounded(int(sac.size()));
-    tirage += sac.at(position);
-    sac.remove(position, 1);
-  }
-  return tirage;
+  Tirage tirage;
+  QString lettres;
+  for (int i = 0; i < 9; ++i)
+    lettres += tirage.Tirer(alea.bounded(2) == 0 ? Tirage::Sorte::Consonne : Tirage::Sorte::Voyelle,
+                            [&alea] { return alea.generateDouble(); });
+  return lettres;
 }
 
 // The obvious way: every word of the list tried against the draw's letters.

@@ -2,6 +2,7 @@
 // plain scan of the game's own dictionary and on a small word list.
 
 #include "rules/Solveur.h"
+#include "rules/Tirage.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -17,17 +18,12 @@ namespace {
 // Nine letters drawn as the game draws them: consonant or vowel at random,
 // each pool position at most once.
 QString TirerNeufLettres(QRandomGenerator &alea) {
-  QString consonnes =
-      QStringLiteral("BBBBCCCCDDDDFFFFGGGGHHHHJKLLLLLLMMMMNNNNNNNPPPQRRRRRRRSSSSSSSTTTTTTVVWXZ");
-  QString voyelles = QStringLiteral("AAAAAAAAEEEEEEEEEEEEEIIIIIIOOOOOOUUUUUUY");
-  QString tirage;
-  for (int i = 0; i < 9; ++i) {
-    QString &sac = alea.bounded(2) == 0 ? consonnes : voyelles;
-    const int position = alea.bounded(int(sac.size()));
-    tirage += sac.at(position);
-    sac.remove(position, 1);
-  }
-  return tirage;
+  Tirage tirage;
+  QString lettres;
+  for (int i = 0; i < 9; ++i)
+    lettres += tirage.Tirer(alea.bounded(2) == 0 ? Tirage::Sorte::Consonne : Tirage::Sorte::Voyelle,
+                            [&alea] { return alea.generateDouble(); });
+  return lettres;
 }
 
 // Every word whose letters the draw holds, keeping the longest.
