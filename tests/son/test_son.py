@@ -243,7 +243,10 @@ def enregistrer(joue_sons, dossier, processus):
         "PULSE_CLIENTCONFIG": os.path.join(dossier, "client.conf"),
     })
     with open(os.path.join(dossier, "client.conf"), "w") as fichier:
-        fichier.write("autospawn = no\n")
+        # No shared-memory ring buffer between player and server: libpulse's
+        # handling of it aborts now and then as a client disconnects
+        # ("p->srb == srb" in pstream.c), which says nothing of the player.
+        fichier.write("autospawn = no\nenable-shm = no\nenable-memfd = no\n")
     configuration = os.path.join(dossier, "serveur.pa")
     with open(configuration, "w") as fichier:
         # A desktop-like sink, so every sound goes through the server's
