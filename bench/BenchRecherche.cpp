@@ -4,6 +4,7 @@
 //
 //   bench_recherche [Vocadix.dat]
 
+#include "bench/Statistiques.h"
 #include "data/MoteurBase.h"
 #include "data/VueDonnees.h"
 
@@ -18,20 +19,7 @@
 #include <cstring>
 #include <sqlite3.h>
 
-namespace {
-
-using Horloge = std::chrono::steady_clock;
-
-struct Mesure {
-  double mediane, centile99;
-};
-
-Mesure Resumer(std::vector<double> durees) {
-  std::sort(durees.begin(), durees.end());
-  return {durees[durees.size() / 2], durees[durees.size() * 99 / 100]};
-}
-
-} // namespace
+using namespace Statistiques;
 
 int main(int argc, char **argv) {
   QCoreApplication app(argc, argv);
@@ -77,7 +65,7 @@ int main(int argc, char **argv) {
       trouvesVue += !(v.FinFichier() && v.DebutFichier());
       v.FermerBase();
       auto t1 = Horloge::now();
-      vue.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+      vue.push_back(Microsecondes(t0, t1));
 
       t0 = Horloge::now();
       const QByteArray octets = mot.toUtf8();
@@ -85,7 +73,7 @@ int main(int argc, char **argv) {
       trouvesDirecte += sqlite3_step(instruction) == SQLITE_ROW;
       sqlite3_reset(instruction);
       t1 = Horloge::now();
-      directe.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+      directe.push_back(Microsecondes(t0, t1));
     }
   }
   sqlite3_finalize(instruction);

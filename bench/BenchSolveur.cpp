@@ -4,8 +4,9 @@
 //
 //   bench_solveur [mots.txt]   (VOCADIX_MOTS, if defined, names the default)
 
+#include "bench/Statistiques.h"
 #include "rules/Solveur.h"
-#include "rules/Tirage.h"
+#include "tests/ParcoursNaif.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,20 +20,7 @@
 
 namespace {
 
-using Horloge = std::chrono::steady_clock;
-
-struct Mesure {
-  double mediane, centile99;
-};
-
-Mesure Resumer(std::vector<double> durees) {
-  std::sort(durees.begin(), durees.end());
-  return {durees[durees.size() / 2], durees[durees.size() * 99 / 100]};
-}
-
-double Microsecondes(Horloge::time_point debut, Horloge::time_point fin) {
-  return std::chrono::duration<double, std::micro>(fin - debut).count();
-}
+using namespace Statistiques;
 
 // A line of /proc/self/status in kiB ("VmRSS", "VmHWM"), -1 if unreadable.
 qint64 Memoire(const char *champ) {
@@ -44,45 +32,6 @@ qint64 Memoire(const char *champ) {
     if (ligne.startsWith(prefixe))
       return ligne.mid(prefixe.size()).trimmed().split(' ').value(0).toLongLong();
   return -1;
-}
-
-// Nine letters drawn as the game draws them: consonant or vowel at random,
-// each pool position at most once.
-QString TirerNeufLettres(QRandomGenerator &alea) {
-  Tirage tirage;
-  QString lettres;
-  for (int i = 0; i < 9; ++i)
-    lettres += tirage.Tirer(alea.bounded(2) == 0 ? Tirage::Sorte::Consonne : Tirage::Sorte::Voyelle,
-                            [&alea] { return alea.generateDouble(); });
-  return lettres;
-}
-
-// The obvious way: every word of the list tried against the draw's letters.
-QStringList ParcourirTout(const QStringList &mots, const QString &tirage) {
-  std::array<int, 26> compte{};
-  for (const QChar c : tirage)
-    ++compte[c.unicode() - u'A'];
-  QStringList meilleurs;
-  qsizetype longueur = 1;
-  for (const QString &mot : mots) {
-    if (mot.size() < longueur)
-      continue;
-    std::array<int, 26> reste = compte;
-    bool tient = true;
-    for (qsizetype i = 0; tient && i < mot.size(); ++i) {
-      const int lettre = mot[i].unicode() - u'A';
-      tient = lettre >= 0 && lettre < 26 && --reste[lettre] >= 0;
-    }
-    if (!tient)
-      continue;
-    if (mot.size() > longueur) {
-      meilleurs.clear();
-      longueur = mot.size();
-    }
-    meilleurs << mot;
-  }
-  meilleurs.sort();
-  return meilleurs;
 }
 
 } // namespace
@@ -126,12 +75,12 @@ int main(int argc, char **argv) {
   QRandomGenerator alea(20240611);
   std::vector<QString> tirages;
   for (int i = 0; i < 10000; ++i)
-    tirages.push_back(TirerNeufLettres(alea));
+    tirages.push_back(ParcoursNaif::TirerNeufLettres(alea));
 
   // A first pass over a few draws warms the caches.
   for (int i = 0; i < 100; ++i) {
     (void)solveur.PlusLongs(tirages[std::size_t(i)]);
-    (void)ParcourirTout(mots, tirages[std::size_t(i)]);
+    (void)ParcoursNaif::PlusLongs(mots, tirages[std::size_t(i)]);
   }
 
   std::vector<double> index, parcours;
@@ -144,7 +93,7 @@ int main(int argc, char **argv) {
     index.push_back(Microsecondes(t0, t1));
 
     t0 = Horloge::now();
-    const QStringList parParcours = ParcourirTout(mots, tirage);
+    const QStringList parParcours = ParcoursNaif::PlusLongs(mots, tirage);
     t1 = Horloge::now();
     parcours.push_back(Microsecondes(t0, t1));
 

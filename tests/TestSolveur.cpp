@@ -2,52 +2,15 @@
 // plain scan of the game's own dictionary and on a small word list.
 
 #include "rules/Solveur.h"
-#include "rules/Tirage.h"
+#include "tests/ParcoursNaif.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
-#include <array>
 
 #ifndef VOCADIX_MOTS
 #error "VOCADIX_MOTS: path of tools/dictionnaire/mots.txt"
 #endif
-
-namespace {
-
-// Nine letters drawn as the game draws them: consonant or vowel at random,
-// each pool position at most once.
-QString TirerNeufLettres(QRandomGenerator &alea) {
-  Tirage tirage;
-  QString lettres;
-  for (int i = 0; i < 9; ++i)
-    lettres += tirage.Tirer(alea.bounded(2) == 0 ? Tirage::Sorte::Consonne : Tirage::Sorte::Voyelle,
-                            [&alea] { return alea.generateDouble(); });
-  return lettres;
-}
-
-// Every word whose letters the draw holds, keeping the longest.
-QStringList ParcourirTout(const QStringList &mots, const QString &tirage) {
-  std::array<int, 26> compte{};
-  for (const QChar c : tirage)
-    ++compte[c.unicode() - u'A'];
-  QStringList meilleurs;
-  for (const QString &mot : mots) {
-    std::array<int, 26> reste = compte;
-    bool tient = true;
-    for (const QChar c : mot)
-      tient = tient && --reste[c.unicode() - u'A'] >= 0;
-    if (!tient || (!meilleurs.isEmpty() && mot.size() < meilleurs.first().size()))
-      continue;
-    if (!meilleurs.isEmpty() && mot.size() > meilleurs.first().size())
-      meilleurs.clear();
-    meilleurs << mot;
-  }
-  meilleurs.sort();
-  return meilleurs;
-}
-
-} // namespace
 
 class TestSolveur : public QObject {
   Q_OBJECT
@@ -73,8 +36,8 @@ private Q_SLOTS:
 
     QRandomGenerator alea(20240611);
     for (int i = 0; i < 400; ++i) {
-      const QString tirage = TirerNeufLettres(alea);
-      const QStringList attendus = ParcourirTout(mots, tirage);
+      const QString tirage = ParcoursNaif::TirerNeufLettres(alea);
+      const QStringList attendus = ParcoursNaif::PlusLongs(mots, tirage);
       QVERIFY2(solveur.PlusLongs(tirage) == attendus,
                qPrintable(tirage + QStringLiteral(" : ") + attendus.join(u' ')));
     }
