@@ -59,10 +59,11 @@ private Q_SLOTS:
         MoteurBase::OuvrirBase(essai.Fichier(), false, true, BaseEssai::Connexion);
       fini = true;
     });
+    // A connection found may be closed the next instant: it is not used,
+    // and nothing returns before the other thread is joined.
     int lectures = 0;
     while (!fini) {
-      MoteurBase *moteur = MoteurBase::Ouverte(essai.Fichier());
-      QVERIFY(moteur == nullptr || moteur->Fichier() == essai.Fichier());
+      (void)MoteurBase::Ouverte(essai.Fichier());
       ++lectures;
     }
     ouvertures.join();
