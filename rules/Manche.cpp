@@ -75,6 +75,13 @@ void Manche::DefinirPoints(std::optional<qint16> points) {
   ResultatCourant().points = points;
 }
 
+void Manche::ClorePoints(qint16 pointsJeu) {
+  if (m_numeroJeu > 1 && !ResultatCourant().points)
+    DefinirPoints(0);
+  else if (m_numeroJeu == 1)
+    DefinirPoints(pointsJeu);
+}
+
 int Manche::NombreMarquees() const {
   return int(std::count(m_marques.begin(), m_marques.end(), true));
 }
@@ -95,21 +102,23 @@ QString Manche::MotMarque() const {
   return mot;
 }
 
+QString Manche::TirageAReveler() const {
+  if (m_numeroJeu == 0)
+    return {};
+  const Resultat &resultat = ResultatJeu(m_numeroJeu - 1);
+  return resultat.plusLongs ? QString() : resultat.tirage;
+}
+
 void Manche::Reveler(const QStringList &plusLongs) {
   Resultat &resultat = ResultatCourant();
-  if (resultat.tirage.isEmpty())
-    return;
-  Revelation revelation;
-  revelation.longueur = qint16(plusLongs.value(0).size());
-  revelation.mots = plusLongs;
-  revelation.motTrouve = !resultat.mot.isEmpty() && plusLongs.contains(resultat.mot);
-  resultat.revelation = revelation;
+  if (!resultat.tirage.isEmpty())
+    resultat.plusLongs = plusLongs;
 }
 
 int Manche::MeilleurTotal() const {
   int total = 0;
   for (const Resultat &resultat : m_resultats)
-    if (resultat.revelation)
-      total += resultat.revelation->longueur;
+    if (resultat.plusLongs)
+      total += int(resultat.plusLongs->value(0).size());
   return total;
 }

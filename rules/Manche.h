@@ -19,19 +19,14 @@ public:
   static constexpr int NombreTuiles = 9;
   static constexpr int NombreJeux = 10;
 
-  // What the draw allowed, shown once the round is over.
-  struct Revelation {
-    qint16 longueur = 0;    // the greatest length; 0 when no word fits
-    QStringList mots;       // every word of that length, alphabetical
-    bool motTrouve = false; // the player's word is one of them
-  };
-
   struct Resultat {
     QString tirage; // the nine letters in the order drawn; empty until the draw closes
     QString mot;    // the word of the stop; empty until then
     // Empty while the round is neither verified nor left; 0 is a score.
     std::optional<qint16> points;
-    std::optional<Revelation> revelation;
+    // Once the round is over: every word of the greatest length its draw
+    // allowed, alphabetical; empty when no word fits.
+    std::optional<QStringList> plusLongs;
   };
 
   // A new game: no round yet, every result emptied, the tiles cleared.
@@ -65,10 +60,16 @@ public:
   // it in its result.
   void Arreter();
   void DefinirPoints(std::optional<qint16> points);
-  // The longest words of the current round's draw, once it is over; a round
-  // whose draw never closed has nothing to reveal.
+  // The round being left gets its points: those of its verification, else
+  // 0. The first round takes `pointsJeu`, the points of the latest
+  // verification, which are 0 unless it was the first round's own.
+  void ClorePoints(qint16 pointsJeu);
+  // The current round's draw while its longest words are still to be
+  // revealed; empty when there is nothing to reveal, its draw never having
+  // closed.
+  QString TirageAReveler() const;
+  // The longest words of the current round's draw, once it is over.
   void Reveler(const QStringList &plusLongs);
-  bool ARevele() const { return m_numeroJeu > 0 && ResultatJeu(m_numeroJeu - 1).revelation; }
   // The sum of the greatest lengths of the rounds revealed.
   int MeilleurTotal() const;
 

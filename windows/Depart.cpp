@@ -1,10 +1,12 @@
 #include "windows/Depart.h"
 
+#include "data/Dictionnaire.h"
 #include "data/ErreurBase.h"
 #include "data/MoteurBase.h"
 #include "platform/Plateforme.h"
 #include "rules/Mesures.h"
 #include "rules/Reglages.h"
+#include "rules/Revelation.h"
 #include "rules/Solveur.h"
 #include "rules/Twips.h"
 #include "windows/Apropos.h"
@@ -92,53 +94,6 @@ private:
 
 // The twips of the column beside the recap, and the least width that shows it.
 constexpr double GaucheMeilleurs = 11880, LargeurMinMeilleurs = 2400, LargeurMaxMeilleurs = 6000;
-constexpr int MotsMontres = 5;
-
-// The words of the dictionary, read on a connection of their own so that
-// another thread may read them while the window uses the shared one.
-std::shared_ptr<const Solveur> ConstruireSolveur(const QString &fichier) {
-  const auto moteur = MoteurBase::OuvrirBase(
-      fichier, false, true, QString::fromLatin1(CleBase::Connexion), MoteurBase::Partage::Privee);
-  // One pass over the table needs no more than a few pages in memory.
-  moteur->Lire(QStringLiteral("PRAGMA cache_size = 16"));
-  Solveur::Preparation preparation;
-  moteur->ParcourirTextes(QStringLiteral("SELECT NOM FROM DICO"),
-                          [&preparation](QStringView mot) { preparation.Ajouter(mot); });
-  return std::make_shared<const Solveur>(std::move(preparation));
-}
-
-// The words shown for a round: the player's own first when it is one of them.
-QStringList Montres(const Manche::Revelation &revelation, const QString &mot) {
-  QStringList mots = revelation.mots;
-  if (revelation.motTrouve)
-    mots.move(mots.indexOf(mot), 0);
-  return mots.mid(0, MotsMontres);
-}
-
-// "8 : ARMOIRES (votre mot), ROMARINS"
-QString TexteCourt(const Manche::Revelation &revelation, const QString &mot) {
-  if (revelation.longueur == 0)
-    return QStringLiteral("aucun mot");
-  QStringList mots = Montres(revelation, mot);
-  if (revelation.motTrouve)
-    mots[0] += QStringLiteral(" (votre mot)");
-  return QStringLiteral("%1 : %2").arg(revelation.longueur).arg(mots.join(QStringLiteral(", ")));
-}
-
-QString TexteComplet(const Manche::Revelation &revelation, const QString &mot) {
-  if (revelation.longueur == 0)
-    return QStringLiteral("Aucun mot du dictionnaire ne s'écrit avec ce tirage.");
-  QString texte = QStringLiteral("Mots les plus longs possibles : %1 lettres.\n%2")
-                      .arg(revelation.longueur)
-                      .arg(Montres(revelation, mot).join(QStringLiteral(", ")));
-  if (const qsizetype autres = revelation.mots.size() - MotsMontres; autres > 0)
-    texte +=
-        autres == 1 ? QStringLiteral(" et 1 autre") : QStringLiteral(" et %1 autres").arg(autres);
-  texte += u'.';
-  if (revelation.motTrouve)
-    texte += QStringLiteral("\nVotre mot en fait partie !");
-  return texte;
-}
 
 } // namespace
 
@@ -505,12 +460,8 @@ void Depart::ProcNouveauJeu() {
     ProcJoueSon(6);
   Message->setText(QStringLiteral("Cliquez sur Consonnes ou Voyelles"));
 
-  // The round being left gets its points: those of a verification, else 0.
   const qint16 jeu = m_manche.NumeroJeu();
-  if (jeu > 1 && !m_manche.ResultatJeu(jeu - 1).points)
-    m_manche.DefinirPoints(0);
-  else if (jeu == 1)
-    m_manche.DefinirPoints(G.PointsJeu);
+  m_manche.ClorePoints(G.PointsJeu);
   if (jeu > 0) {
     MontrerRecap(jeu - 1);
     Reveler();
@@ -739,9 +690,9 @@ void Depart::MontrerRecap(int k) {
   RecapPoints[k]->setText(resultat.points ? QString::number(*resultat.points) : QString());
 
   const QString complet =
-      resultat.revelation ? TexteComplet(*resultat.revelation, resultat.mot) : QString();
+      resultat.plusLongs ? Revelation::TexteComplet(*resultat.plusLongs, resultat.mot) : QString();
   const QString court =
-      resultat.revelation ? TexteCourt(*resultat.revelation, resultat.mot) : QString();
+      resultat.plusLongs ? Revelation::TexteCourt(*resultat.plusLongs, resultat.mot) : QString();
   QLabel *meilleurs = RecapMeilleurs[k];
   meilleurs->setText(meilleurs->fontMetrics().elidedText(court, Qt::ElideRight,
                                                          meilleurs->contentsRect().width()));
@@ -770,7 +721,7 @@ void Depart::PreparerSolveur() {
     return;
   const QString base = G.CheminAppli + QStringLiteral("Vocadix.dat");
   m_preparation = std::async(std::launch::async, [base] {
-    auto solveur = ConstruireSolveur(base);
+    auto solveur = std::make_shared<const Solveur>(Dictionnaire::Indexer(base));
     Mesurer("solveur");
     return solveur;
   });
@@ -778,21 +729,19 @@ void Depart::PreparerSolveur() {
 
 // Once a round is over, the longest words its draw allowed.
 void Depart::Reveler() {
-  const qint16 jeu = m_manche.NumeroJeu();
-  if (jeu == 0 || m_manche.ARevele() || m_manche.ResultatJeu(jeu - 1).tirage.isEmpty())
+  const QString tirage = m_manche.TirageAReveler();
+  if (tirage.isEmpty())
     return;
   const Solveur *solveur = SolveurPret();
   if (!solveur)
     return;
-  m_manche.Reveler(solveur->PlusLongs(m_manche.ResultatJeu(jeu - 1).tirage));
-  MontrerRecap(jeu - 1);
+  m_manche.Reveler(solveur->PlusLongs(tirage));
+  MontrerRecap(m_manche.NumeroJeu() - 1);
 }
 
 // At the end of a game, its total against the best the ten draws allowed.
 void Depart::MontrerBilan() {
-  const QString bilan = QStringLiteral("Votre total : %1 points\nMeilleur possible : %2 points")
-                            .arg(G.ScorePartie)
-                            .arg(m_manche.MeilleurTotal());
+  const QString bilan = Revelation::Bilan(G.ScorePartie, m_manche.MeilleurTotal());
   BilanPartie->setText(bilan);
   BilanPartie->setAccessibleDescription(bilan);
   Score->setToolTip(bilan);
