@@ -66,6 +66,44 @@ bool Manche::Basculer(int k) {
   return true;
 }
 
+QChar Manche::LettreTapee(QChar caractere) {
+  const QChar base = QString(caractere).normalized(QString::NormalizationForm_D).at(0).toUpper();
+  return base >= u'A' && base <= u'Z' ? base : QChar();
+}
+
+void Manche::MarquerJusqua(int n) {
+  for (int i = 0; i < NombreTuiles; ++i)
+    m_marques[i] = i < n;
+}
+
+bool Manche::Taper(QChar caractere) {
+  const QChar lettre = LettreTapee(caractere);
+  if (!Saisissable() || lettre.isNull())
+    return false;
+  const int mot = NombreMarquees();
+  const auto libre = std::find(m_lettres.begin() + mot, m_lettres.end(), lettre);
+  if (libre == m_lettres.end())
+    return false;
+  Deplacer(int(libre - m_lettres.begin()), mot);
+  MarquerJusqua(mot + 1);
+  return true;
+}
+
+bool Manche::Effacer() {
+  const int mot = NombreMarquees();
+  if (!Saisissable() || mot == 0)
+    return false;
+  MarquerJusqua(mot - 1);
+  return true;
+}
+
+bool Manche::Vider() {
+  if (!Saisissable() || NombreMarquees() == 0)
+    return false;
+  MarquerJusqua(0);
+  return true;
+}
+
 void Manche::Arreter() {
   m_mot = MotMarque();
   ResultatCourant().mot = m_mot;

@@ -52,6 +52,18 @@ public:
   // A double-click on tile k: an unmarked tile marks tiles 0 to k, a marked
   // tile unmarks tiles k to 8. False when marking is not allowed.
   bool Basculer(int k);
+  // Typing the word, while tiles may be both moved and marked. A letter
+  // fetches the first tile bearing it past the word typed so far (the marked
+  // run), moves it next to the word as a drag would, and marks the word
+  // through it. False when no free tile bears it. The letter is read as a
+  // capital without accent (é is E, ç is C).
+  bool Taper(QChar lettre);
+  // Takes the last letter off the word; clears the whole word.
+  bool Effacer();
+  bool Vider();
+  // A typed character as the letter of a tile: A to Z, or a null QChar.
+  static QChar LettreTapee(QChar caractere);
+
   // Forbids moving, marking, or both: the round is being stopped or is over.
   void InterdireDeplacement() { m_deplacement = false; }
   void InterdireMarquage() { m_marquage = false; }
@@ -93,6 +105,8 @@ public:
 
 private:
   Resultat &ResultatCourant() { return m_resultats.at(m_numeroJeu - 1); }
+  bool Saisissable() const { return m_deplacement && m_marquage; }
+  void MarquerJusqua(int n); // marks tiles 0 to n - 1 exactly
 
   qint16 m_numeroJeu = 0;
   Tirage m_tirage;

@@ -158,6 +158,111 @@ private Q_SLOTS:
     QCOMPARE(Marques(manche), marquage ? QStringLiteral("xxxxxxxx.") : QStringLiteral("xxxx....."));
   }
 
+  // Typing the word: each letter fetches the first free tile bearing it and
+  // marks the word through it; Backspace and Escape take letters off.
+  void leMotSeTapeAuClavier_data() {
+    QTest::addColumn<QString>("tirage");
+    QTest::addColumn<QString>("touches"); // < is Backspace, # is Escape
+    QTest::addColumn<QString>("lettres");
+    QTest::addColumn<QString>("mot");
+    QTest::newRow("un mot") << "RUEMAISON"
+                            << "MAISON"
+                            << "MAISONRUE"
+                            << "MAISON";
+    QTest::newRow("lettres répétées") << "ESSENTIEL"
+                                      << "SEL"
+                                      << "SELSENTIE"
+                                      << "SEL";
+    QTest::newRow("la seconde occurrence") << "ESSENTIEL"
+                                           << "EES"
+                                           << "EESSNTIEL"
+                                           << "EES";
+    QTest::newRow("lettre absente") << "MAISONRUE"
+                                    << "MAX"
+                                    << "MAISONRUE"
+                                    << "MA";
+    QTest::newRow("lettre déjà prise") << "MAISONRUE"
+                                       << "MAM"
+                                       << "MAISONRUE"
+                                       << "MA";
+    QTest::newRow("accents et minuscules") << "ECRIERENT"
+                                           << "écrié"
+                                           << "ECRIERENT"
+                                           << "ECRIE";
+    QTest::newRow("cédille") << "LACERAIST"
+                             << "ça"
+                             << "CALERAIST"
+                             << "CA";
+    QTest::newRow("retour arrière") << "MAISONRUE"
+                                    << "MAIS<<"
+                                    << "MAISONRUE"
+                                    << "MA";
+    QTest::newRow("retour arrière puis autre lettre") << "MAISONRUE"
+                                                      << "MAIS<O"
+                                                      << "MAIOSNRUE"
+                                                      << "MAIO";
+    QTest::newRow("échap vide le mot") << "MAISONRUE"
+                                       << "MAIS#"
+                                       << "MAISONRUE"
+                                       << "";
+    QTest::newRow("retour arrière sur un mot vide") << "MAISONRUE"
+                                                    << "<<M"
+                                                    << "MAISONRUE"
+                                                    << "M";
+    QTest::newRow("ni chiffre ni ponctuation") << "MAISONRUE"
+                                               << "M1-A"
+                                               << "MAISONRUE"
+                                               << "MA";
+  }
+  void leMotSeTapeAuClavier() {
+    QFETCH(QString, tirage);
+    QFETCH(QString, touches);
+    QFETCH(QString, lettres);
+    QFETCH(QString, mot);
+    Manche manche = Ouverte(tirage);
+    for (const QChar touche : touches)
+      if (touche == u'<')
+        manche.Effacer();
+      else if (touche == u'#')
+        manche.Vider();
+      else
+        manche.Taper(touche);
+    QCOMPARE(manche.Lettres(), lettres);
+    QCOMPARE(manche.MotMarque(), mot);
+    QCOMPARE(Marques(manche), QString(mot.size(), u'x') + QString(9 - mot.size(), u'.'));
+  }
+
+  void leMotTapeSAjouteAuMotMarqueALaSouris() {
+    Manche manche = Ouverte(QStringLiteral("RUEMAISON"));
+    manche.Basculer(1); // R U marked
+    QVERIFY(manche.Taper(u'E'));
+    QCOMPARE(manche.MotMarque(), QStringLiteral("RUE"));
+    QVERIFY(!manche.Taper(u'R')); // the only R is in the word already
+  }
+
+  void horsDeLArrangementLeClavierNeFaitRien_data() {
+    QTest::addColumn<bool>("deplacement");
+    QTest::addColumn<bool>("marquage");
+    QTest::newRow("arrêt en cours") << false << false;
+    QTest::newRow("marques figées") << true << false;
+    QTest::newRow("lettres figées") << false << true;
+  }
+  void horsDeLArrangementLeClavierNeFaitRien() {
+    QFETCH(bool, deplacement);
+    QFETCH(bool, marquage);
+    Manche manche = Ouverte(QStringLiteral("RUEMAISON"));
+    manche.Taper(u'M');
+    if (!deplacement)
+      manche.InterdireDeplacement();
+    if (!marquage)
+      manche.InterdireMarquage();
+    QVERIFY(!manche.Taper(u'A'));
+    QVERIFY(!manche.Effacer());
+    QVERIFY(!manche.Vider());
+    QCOMPARE(manche.Lettres(), QStringLiteral("MRUEAISON"));
+    QCOMPARE(manche.MotMarque(), QStringLiteral("M"));
+  }
+
   void pendantLeTirageRienNeBouge() {
     Manche manche;
     manche.NouvellePartie();
@@ -165,6 +270,7 @@ private Q_SLOTS:
     Tirer(manche, QStringLiteral("ABCD"));
     QVERIFY(!manche.Deplacer(0, 3));
     QVERIFY(!manche.Basculer(2));
+    QVERIFY(!manche.Taper(u'A'));
     QCOMPARE(manche.Lettres(), QStringLiteral("ABCD"));
     QCOMPARE(manche.NombreMarquees(), 0);
   }

@@ -8,6 +8,27 @@
 namespace {
 const char *const ProprieteImage = "vocadixImage";
 const char *const ProprieteStyle = "vocadixStyle";
+
+// The keyboard shortcut of each command: the desktop's conventions where it
+// has them, single keys for the draw. A shortcut clicks its button, so a
+// disabled command does nothing; it belongs to the main window and never
+// reaches a dialog, where F1 still opens the help.
+const std::pair<const char *, const char *> Raccourcis[] = {
+    {"NouvellePartie", "Ctrl+N"},
+    {"NouveauJeu", "Ctrl+J"},
+    {"Consonnes", "C"},
+    {"Voyelles", "V"},
+    {"Stop", "Return"},
+    {"Verification", "Return"},
+    {"Scores", "Ctrl+T"},
+    {"AvecSon", "Ctrl+M"},
+    {"SansSon", "Ctrl+M"},
+    {"AvecMessage", "Ctrl+G"},
+    {"SansMessage", "Ctrl+G"},
+    {"Apropos", "Ctrl+F1"},
+    {"Aide", "F1"},
+    {"Quitter", "Ctrl+Q"},
+};
 } // namespace
 
 BarreCommandes::BarreCommandes(QWidget *parent) : QToolBar(parent) {
@@ -38,6 +59,17 @@ void BarreCommandes::Inserer(int position, const QString &cle, Style style, int 
   m_positions.insert(position - 1, bouton);
   if (QWidget *widget = widgetForAction(bouton))
     widget->setObjectName(cle.isEmpty() ? QString() : QStringLiteral("bouton_") + cle);
+  // On the button rather than its action: assistive technology reads it
+  // there as the button's key binding.
+  if (auto *outil = qobject_cast<QToolButton *>(widgetForAction(bouton)))
+    outil->setShortcut(Raccourci(cle));
+}
+
+QKeySequence BarreCommandes::Raccourci(const QString &cle) {
+  for (const auto &[commande, touches] : Raccourcis)
+    if (cle == QLatin1String(commande))
+      return QKeySequence(QString::fromLatin1(touches));
+  return {};
 }
 
 void BarreCommandes::Retirer(int position) {

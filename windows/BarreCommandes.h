@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QToolBar>
 
@@ -31,6 +32,8 @@ public:
   void DefinirEnfonce(int position, bool enfonce);
   bool Enfonce(int position) const;
   void Activer(const QString &cle, bool actif);
+  // The keyboard shortcut of a command, empty for none.
+  static QKeySequence Raccourci(const QString &cle);
   bool Actif(const QString &cle) const;
 
 Q_SIGNALS:

@@ -195,16 +195,15 @@ void Depart::CreerControles() {
   SSPanel2->setText(QStringLiteral("Solutions"));
   SSPanel3 = Panneau(QStringLiteral("SSPanel3"), 10680, 4080, 975, 375, RougeFonce, 12);
   SSPanel3->setText(QStringLiteral("Points"));
+  TitreMeilleurs = Panneau(QStringLiteral("TitreMeilleurs"), GaucheMeilleurs, 4080,
+                           LargeurMinMeilleurs, 375, RougeFonce, 12);
+  TitreMeilleurs->setText(QStringLiteral("Les plus longs"));
+  // Row by row, so that a screen reader reads a round's cells together.
   for (int k = 0; k < 10; ++k) {
     RecapTirages[k] = Etiquette(QStringLiteral("RecapTirages%1").arg(k), 6360, 4560, 1935, 300);
     RecapSolutions[k] = Etiquette(QStringLiteral("RecapSolutions%1").arg(k), 8520, 4560, 1935, 300);
     RecapPoints[k] = Etiquette(QStringLiteral("RecapPoints%1").arg(k), 10680, 4560, 975, 300);
     RecapPoints[k]->setAlignment(Qt::AlignCenter);
-  }
-  TitreMeilleurs = Panneau(QStringLiteral("TitreMeilleurs"), GaucheMeilleurs, 4080,
-                           LargeurMinMeilleurs, 375, RougeFonce, 12);
-  TitreMeilleurs->setText(QStringLiteral("Les plus longs"));
-  for (int k = 0; k < 10; ++k) {
     RecapMeilleurs[k] = Etiquette(QStringLiteral("RecapMeilleurs%1").arg(k), GaucheMeilleurs,
                                   4560 + 300 * k, LargeurMinMeilleurs, 300);
     RecapMeilleurs[k]->setFont(Police(9.75));
@@ -216,6 +215,7 @@ void Depart::CreerControles() {
   BilanPartie->setAutoFillBackground(false);
 
   Decompteur = Panneau(QStringLiteral("Decompteur"), 4080, 5280, 1215, 1215, Bleu, 48);
+  Decompteur->setAccessibleDescription(QStringLiteral("secondes restantes"));
   Decompteur->hide();
   const std::pair<QWidget **, QColor> lignes[] = {
       {&Haut, Blanc}, {&Gauche, Blanc}, {&Bas, GrisFonce}, {&Droite, GrisFonce}};
@@ -371,10 +371,19 @@ void Depart::BarreBoutons_ButtonClick(const QString &cle) {
 
 bool Depart::eventFilter(QObject *objet, QEvent *evenement) {
   // F1 opens the help from anywhere in the program, dialogs included.
-  if (evenement->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent *>(evenement)->key() == Qt::Key_F1 && objet->isWidgetType()) {
-    m_plateforme.AfficherAide(this, m_fichierAide);
-    return true;
+  const auto type = evenement->type();
+  if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) && objet->isWidgetType()) {
+    auto *touche = static_cast<QKeyEvent *>(evenement);
+    if (touche->key() == Qt::Key_F1 && !(touche->modifiers() & Qt::ControlModifier)) {
+      // F1 is the help button's shortcut only to be read as its key
+      // binding: the key itself comes here, or the button's simulated F1
+      // would click the button again.
+      if (type == QEvent::ShortcutOverride)
+        touche->accept();
+      else
+        m_plateforme.AfficherAide(this, m_fichierAide);
+      return true;
+    }
   }
   return QMainWindow::eventFilter(objet, evenement);
 }
@@ -668,6 +677,45 @@ void Depart::Lettre_DblClick(int k) {
   MontrerTuiles();
 }
 
+void Depart::keyPressEvent(QKeyEvent *evenement) {
+  if (!Lettre_KeyPress(*evenement))
+    QMainWindow::keyPressEvent(evenement);
+}
+
+// The word typed on the keyboard, as the mouse would arrange and mark it.
+bool Depart::Lettre_KeyPress(const QKeyEvent &touche) {
+  if (touche.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    return false;
+  bool change;
+  switch (touche.key()) {
+  case Qt::Key_Enter:
+    // Return is the shortcut of Stop and of the verification; the keypad's
+    // Enter does the same.
+    for (const char *cle : {"Stop", "Verification"})
+      if (BarreBoutons->Actif(QLatin1String(cle))) {
+        BarreBoutons->Bouton(QLatin1String(cle))->trigger();
+        return true;
+      }
+    return false;
+  case Qt::Key_Backspace:
+    change = m_manche.Effacer();
+    break;
+  case Qt::Key_Escape:
+    change = m_manche.Vider();
+    break;
+  default:
+    if (touche.text().size() != 1)
+      return false;
+    change = m_manche.Taper(touche.text().at(0));
+    break;
+  }
+  if (change) {
+    Message->setText(QStringLiteral("Cliquez sur Stop pour terminer"));
+    MontrerTuiles();
+  }
+  return change;
+}
+
 void Depart::MontrerTuiles() {
   const QColor texteNormal = palette().color(QPalette::ButtonText);
   for (int i = 0; i < Manche::NombreTuiles; ++i) {
@@ -680,6 +728,10 @@ void Depart::MontrerTuiles() {
     if (tuile->Texte() != (marquee ? Rouge : texteNormal))
       tuile->DefinirTexte(marquee ? Rouge : texteNormal);
     tuile->setVisible(!lettre.isNull());
+    tuile->setAccessibleDescription(
+        QStringLiteral("position %1 sur 9, %2")
+            .arg(i + 1)
+            .arg(marquee ? QStringLiteral("marquée") : QStringLiteral("non marquée")));
   }
 }
 

@@ -18,6 +18,7 @@ class BarreCommandes;
 class BarreEtat;
 class MoteurBase;
 class Plateforme;
+class QKeyEvent;
 class Solveur;
 class Surface;
 class Tuile;
@@ -65,11 +66,14 @@ public:
   void Lettre_MouseDown(int k);
   void Lettre_DragDrop(int t);
   void Lettre_DblClick(int k);
+  // A key typed in the main window; true when it changed the word.
+  bool Lettre_KeyPress(const QKeyEvent &touche);
 
 protected:
   void closeEvent(QCloseEvent *evenement) override;
   bool eventFilter(QObject *objet, QEvent *evenement) override;
   void resizeEvent(QResizeEvent *evenement) override;
+  void keyPressEvent(QKeyEvent *evenement) override;
 
 private:
   void CreerControles();
