@@ -158,7 +158,6 @@ private Q_SLOTS:
     Touche(essai, Qt::Key_N, Qt::ControlModifier);
     Touche(essai, Qt::Key_J, Qt::ControlModifier);
     essai.Tirer(QStringLiteral("RUEMAISON"));
-    // While the tiles are arranged, C and V type letters.
     Taper(essai, QStringLiteral("mai"));
     QCOMPARE(essai.Lettres(), QStringLiteral("MAIRUESON"));
     QCOMPARE(essai.Texte(QStringLiteral("Message")),
@@ -176,6 +175,18 @@ private Q_SLOTS:
     // The round over, letters do nothing.
     Taper(essai, QStringLiteral("r"));
     QCOMPARE(essai.Lettres(), QStringLiteral("MAISONRUE"));
+  }
+
+  void pendantLArrangementCEtVTapentDesLettres() {
+    FenetreEssai essai(Mots);
+    QVERIFY(Montrer(essai));
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    essai.Clic(QStringLiteral("NouveauJeu"));
+    essai.Tirer(QStringLiteral("SAVONCUIR"));
+    for (const Qt::Key touche : {Qt::Key_C, Qt::Key_A, Qt::Key_V})
+      Touche(essai, touche);
+    QCOMPARE(essai.Lettres(), QStringLiteral("CAVSONUIR"));
+    QCOMPARE(essai.Fenetre().Modele().MotMarque(), QStringLiteral("CAV"));
   }
 
   void retourArriereEtEchapDefontLeMot() {

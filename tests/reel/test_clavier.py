@@ -1,0 +1,147 @@
+#!/usr/bin/python3
+"""A whole round played in the real window with the keyboard alone: no
+pointer event from start to end. The commands come from their shortcuts, the
+word is typed, and the tiles, the recap and the verdict are read through the
+accessibility tree.
+
+Usage: test_clavier.py VOCADIX VOCADIX.DAT MOTS.TXT
+"""
+
+import collections
+import os
+import sys
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import bureau  # noqa: E402
+from bureau import TITRE, verifier  # noqa: E402
+from test_manche import guide, lettres, recap, tuiles  # noqa: E402
+
+VOYELLES = set("AEIOUY")
+
+
+class Partie:
+    def __init__(self, seance, executable, base, mots):
+        self.seance = seance
+        self.executable, self.base = executable, base
+        with open(mots, encoding="utf-8") as f:
+            self.mots = {ligne.strip() for ligne in f if ligne.strip()}
+        self.ecran = self.programme = self.fenetre = None
+        self.tirage = self.mot = None
+
+    def attendre(self, condition, quoi):
+        return self.programme.attendre_arbre(condition, quoi)
+
+    def touche(self, nom):
+        self.ecran.touche(nom)
+
+    def demarrer(self):
+        self.ecran = self.seance.ecran(1024, 768)
+        dossier = self.seance.dossier_programme(self.executable, self.base)
+        self.programme = bureau.Programme(self.ecran, dossier)
+        self.fenetre = self.programme.fenetre_principale()
+        # Given the focus by the window manager, not by a click.
+        self.ecran.activer(self.fenetre)
+        self.attendre(guide("Cliquez sur Nouvelle partie"), "the start-up guidance")
+
+    def nouvelle_partie(self):
+        self.touche("ctrl+n")
+        self.attendre(guide("Cliquez sur Nouveau jeu"), "the guidance after Ctrl+N")
+        self.touche("ctrl+j")
+        racine = self.attendre(guide("Cliquez sur Consonnes ou Voyelles"),
+                               "the guidance after Ctrl+J")
+        verifier(racine.trouver(role="label", nom="Jeu n° 1") is not None,
+                 "the round counter does not read Jeu n° 1")
+
+    def tirer(self):
+        for i in range(9):
+            voyelle = i % 2 == 1
+            self.touche("v" if voyelle else "c")
+            racine = self.attendre(lambda r: r if lettres(r)[i] else None, f"tile {i} drawn")
+            vue = lettres(racine)[i]
+            verifier((vue in VOYELLES) == voyelle,
+                     f'{"V" if voyelle else "C"} drew {vue!r}')
+        self.tirage = lettres(racine)
+        print(f"  draw {''.join(self.tirage)}")
+        self.attendre(guide("Cliquez-glissez pour déplacer les lettres"),
+                      "the guidance after the ninth draw")
+
+    def taper(self):
+        dispo = collections.Counter(self.tirage)
+        self.mot = max((m for m in self.mots if not collections.Counter(m) - dispo),
+                       key=lambda m: (len(m), m), default=None)
+        verifier(self.mot is not None, f"no word of the list in {''.join(self.tirage)}")
+        print(f"  typing {self.mot}")
+        for lettre in self.mot:
+            self.touche(lettre.lower())
+        n = len(self.mot)
+        racine = self.attendre(
+            lambda r: r if "".join(lettres(r)[:n]) == self.mot else None,
+            f"the tiles to begin with {self.mot}")
+        for i, tuile in enumerate(tuiles(racine)):
+            attendu = f"position {i + 1} sur 9, {'marquée' if i < n else 'non marquée'}"
+            verifier(tuile.description == attendu,
+                     f"tile {i} reads {tuile.nom!r}, {tuile.description!r}; expected {attendu!r}")
+        # Backspace takes the last letter off, and typing it again puts it back.
+        self.touche("BackSpace")
+        self.attendre(lambda r: r if tuiles(r)[n - 1].description.endswith("non marquée")
+                      else None, "Backspace to unmark the last letter")
+        self.touche(self.mot[-1].lower())
+        self.attendre(lambda r: r if tuiles(r)[n - 1].description.endswith(", marquée")
+                      else None, "the last letter typed again")
+
+    def arreter(self):
+        self.touche("Return")
+        racine = self.attendre(guide("Cliquez sur Vérification"), "the guidance after Return")
+        vue = recap(racine, "Solutions", 0)
+        verifier(vue == self.mot, f"the recap's word reads {vue!r}, expected {self.mot!r}")
+
+    def verifier_mot(self):
+        self.touche("Return")
+        fenetre, titre, texte = self.programme.attendre_boite("the verdict box")
+        verifier(titre == TITRE, f"verdict box title {titre!r}")
+        attendu = f"Le mot {self.mot} figure bien dans le dictionnaire"
+        verifier(texte.startswith(attendu), f"verdict {texte!r}, expected {attendu!r}…")
+        # Return closes the box; the main window has the keyboard again.
+        self.programme.fermer_boite(fenetre)
+        racine = self.attendre(guide("Cliquez sur Nouveau jeu pour continuer"),
+                               "the guidance after the verdict")
+        vue = recap(racine, "Points", 0)
+        verifier(vue == str(len(self.mot)), f"the recap's points read {vue!r}")
+        print(f"  {self.mot} scored {vue}")
+
+    def continuer_puis_quitter(self):
+        # The keyboard still reaches the game after the box: a new round.
+        self.touche("ctrl+j")
+        racine = self.attendre(guide("Cliquez sur Consonnes ou Voyelles"),
+                               "a new round from Ctrl+J after the box")
+        verifier(racine.trouver(role="label", nom="Jeu n° 2") is not None,
+                 "the round counter does not read Jeu n° 2")
+        self.touche("ctrl+q")
+        code = self.programme.attendre_fin()
+        verifier(code == 0, f"exit status {code}; output:\n{self.programme.sortie()}")
+
+
+def main():
+    if len(sys.argv) != 4:
+        sys.exit(f"usage: {sys.argv[0]} VOCADIX VOCADIX.DAT MOTS.TXT")
+    mots = os.path.abspath(sys.argv.pop())
+    executable, base = bureau.arguments()
+    with bureau.Seance() as seance:
+        essais = bureau.Essais(seance)
+        p = Partie(seance, executable, base, mots)
+        for nom, etape in (
+                ("the game starts with the keyboard's focus", p.demarrer),
+                ("Ctrl+N and Ctrl+J start a game and its first round", p.nouvelle_partie),
+                ("C and V draw nine letters", p.tirer),
+                ("the word is typed, Backspace takes a letter off", p.taper),
+                ("Return stops the round on the typed word", p.arreter),
+                ("Return verifies it; Return closes the verdict box", p.verifier_mot),
+                ("Ctrl+J goes on, Ctrl+Q quits", p.continuer_puis_quitter)):
+            essais.cas(nom, etape)
+        return essais.conclure()
+
+
+if __name__ == "__main__":
+    sys.exit(bureau.executer(main))
