@@ -269,6 +269,52 @@ private Q_SLOTS:
     QVERIFY(!essai.plateforme.sons.mid(sons.size()).contains(1));
   }
 
+  void aucunControleCacheNiDecorNEstLu() {
+    FenetreEssai essai(Mots);
+    QVERIFY(Montrer(essai));
+    QAccessibleInterface *support =
+        QAccessible::queryAccessibleInterface(essai.Etiquette(QStringLiteral("Support")));
+    QAccessibleInterface *surface = QAccessible::queryAccessibleInterface(
+        essai.Fenetre().findChild<QWidget *>(QStringLiteral("Surface")));
+    const auto noms = [](QAccessibleInterface *conteneur) {
+      QStringList noms;
+      for (int i = 0; i < conteneur->childCount(); ++i)
+        noms << conteneur->child(i)->object()->objectName();
+      return noms;
+    };
+    QCOMPARE(support->text(QAccessible::Name), QStringLiteral("Lettres du tirage"));
+    QCOMPARE(support->childCount(), 0);
+    QVERIFY(!noms(surface).contains(QStringLiteral("Decompteur")));
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    essai.Clic(QStringLiteral("NouveauJeu"));
+    essai.Tirer(QStringLiteral("MAI"));
+    QCOMPARE(noms(support), (QStringList{"Lettre0", "Lettre1", "Lettre2"}));
+    QCOMPARE(support->indexOfChild(QAccessible::queryAccessibleInterface(essai.Lettre(2))), 2);
+    essai.Tirer(QStringLiteral("SONRUE"));
+    QCOMPARE(support->childCount(), 9);
+    // The dial's number is read once shown; the lines of its frame never.
+    const QStringList lus = noms(surface);
+    QVERIFY(lus.contains(QStringLiteral("Decompteur")));
+    for (const char *ligne : {"Haut", "Bas", "Gauche", "Droite"})
+      QVERIFY(!lus.contains(QLatin1String(ligne)));
+    // The command bar is read in the order of its buttons, even once one was
+    // replaced, and without its hidden extension button.
+    essai.Clic(QStringLiteral("AvecSon"));
+    QTest::qWait(50); // the bar lays its new button out
+    QAccessibleInterface *barre = QAccessible::queryAccessibleInterface(&essai.Barre());
+    QStringList boutons;
+    for (int i = 0; i < barre->childCount(); ++i)
+      if (barre->child(i)->object()->inherits("QToolButton"))
+        boutons << barre->child(i)->text(QAccessible::Name);
+    QCOMPARE(boutons.size(), 12);
+    QCOMPARE(boutons.at(7), QStringLiteral("Activation du son"));
+    QCOMPARE(boutons.last(), QStringLiteral("Quitter"));
+    // The recap is read row by row.
+    const qsizetype rang = lus.indexOf(QStringLiteral("RecapTirages0"));
+    QCOMPARE(lus.mid(rang, 4),
+             (QStringList{"RecapTirages0", "RecapSolutions0", "RecapPoints0", "RecapMeilleurs0"}));
+  }
+
   void lesTuilesSeLisentAvecLeurPositionEtLeurMarque() {
     FenetreEssai essai(Mots);
     QVERIFY(Montrer(essai));

@@ -13,8 +13,10 @@
 #include "windows/BanqueImages.h"
 #include "windows/BarreCommandes.h"
 #include "windows/BarreEtat.h"
+#include "windows/ConteneurAccessible.h"
 #include "windows/Disposition.h"
 #include "windows/Enregistre.h"
+#include "windows/PanneauLettres.h"
 #include "windows/Scores.h"
 #include "windows/Surface.h"
 #include "windows/Tuile.h"
@@ -149,6 +151,7 @@ QLabel *Depart::Etiquette(const QString &nom, int gauche, int haut, int largeur,
 }
 
 void Depart::CreerControles() {
+  ConteneurAccessible::Installer();
   m_surface = new Surface(this);
   setCentralWidget(m_surface);
   setWindowIcon(BanqueImages::IconeProgramme());
@@ -171,7 +174,7 @@ void Depart::CreerControles() {
   Message->setAutoFillBackground(false);
   Placer(Message, 120, 960, 11775, 495);
 
-  Support = new QLabel(m_surface);
+  Support = new PanneauLettres(m_surface);
   Support->setObjectName(QStringLiteral("Support"));
   Support->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Support->setLineWidth(2);
@@ -227,6 +230,12 @@ void Depart::CreerControles() {
     ligne->hide();
     *lignes[i].first = ligne;
   }
+
+  // Screen readers get what is shown, the tiles in a named group, and not
+  // the lines drawn round the dial.
+  for (QWidget *ligne : {Haut, Gauche, Bas, Droite})
+    ConteneurAccessible::MarquerDecor(ligne);
+  Support->setAccessibleName(QStringLiteral("Lettres du tirage"));
 
   Barre = new BarreEtat(this);
   setStatusBar(Barre);

@@ -53,6 +53,9 @@ class Partie:
                                "the guidance after Ctrl+J")
         verifier(racine.trouver(role="label", nom="Jeu n° 1") is not None,
                  "the round counter does not read Jeu n° 1")
+        # Nothing hidden is given to a screen reader: no tile yet, no dial.
+        caches = [n for n in racine.tous() if not n.montre and n.role != "?"]
+        verifier(not caches, f"hidden controls given to a screen reader: {caches}")
 
     def tirer(self):
         for i in range(9):

@@ -39,16 +39,23 @@ LONGUEUR_MAX = 5
 # ------------------------------------------------------- reading the window
 
 def tuiles(racine):
-    """The nine tiles, in order: the panel that holds nine labels."""
+    """The nine tiles, in order, each read as "position N sur 9, ..."."""
+    vues = lettres_lues(racine)
+    verifier(all(t is not None for t in vues), f"tiles shown: {[t and t.nom for t in vues]}")
+    return vues
+
+
+def lettres_lues(racine):
+    """The tiles a screen reader is given, by position; None where it is given none."""
+    vues = [None] * 9
     for n in racine.tous():
-        if n.role == "label" and len(n.enfants) == 9 and \
-                all(e.role == "label" for e in n.enfants):
-            return n.enfants
-    raise Echec("no panel of nine letter tiles in the accessibility tree")
+        if n.role == "label" and n.montre and n.description.startswith("position "):
+            vues[int(n.description.split()[1]) - 1] = n
+    return vues
 
 
 def lettres(racine):
-    return [t.nom if t.montre else None for t in tuiles(racine)]
+    return [t.nom if t is not None else None for t in lettres_lues(racine)]
 
 
 def recap(racine, colonne, rang):
