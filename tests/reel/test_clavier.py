@@ -115,7 +115,14 @@ class Partie:
         print(f"  {self.mot} scored {vue}")
 
     def continuer_puis_quitter(self):
-        # The keyboard still reaches the game after the box: a new round.
+        # The high-score dialog opens with Ctrl+T and closes with Escape.
+        self.touche("ctrl+t")
+        titre = "Liste des 10 meilleurs scores"
+        self.attendre(lambda r: r if r.trouver(nom=titre) else None, "the high-score dialog")
+        self.touche("Escape")
+        self.attendre(lambda r: None if r.trouver(nom=titre) else r,
+                      "Escape to close the high-score dialog")
+        # The keyboard still reaches the game after the box and the dialog.
         self.touche("ctrl+j")
         racine = self.attendre(guide("Cliquez sur Consonnes ou Voyelles"),
                                "a new round from Ctrl+J after the box")
@@ -141,7 +148,8 @@ def main():
                 ("the word is typed, Backspace takes a letter off", p.taper),
                 ("Return stops the round on the typed word", p.arreter),
                 ("Return verifies it; Return closes the verdict box", p.verifier_mot),
-                ("Ctrl+J goes on, Ctrl+Q quits", p.continuer_puis_quitter)):
+                ("Ctrl+T and Escape for the scores, Ctrl+J goes on, Ctrl+Q quits",
+                 p.continuer_puis_quitter)):
             essais.cas(nom, etape)
         return essais.conclure()
 
