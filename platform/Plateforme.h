@@ -32,6 +32,10 @@ public:
   // True when another copy of the program is already running.
   virtual bool AutreExemplaire() = 0;
   virtual QString FichierProgramme() const = 0;
+  // The player's own folders for the game's data and its settings, used
+  // when the game is installed rather than run from a folder of its own.
+  virtual QString DossierDonneesJoueur() const = 0;
+  virtual QString DossierReglagesJoueur() const = 0;
   virtual QDateTime Maintenant() const = 0;
 
   // The random-number generator: re-seeded from the clock, then giving

@@ -71,6 +71,16 @@ QString PlateformeQt::FichierProgramme() const {
   return QCoreApplication::applicationFilePath();
 }
 
+QString PlateformeQt::DossierDonneesJoueur() const {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/vocadix");
+}
+
+QString PlateformeQt::DossierReglagesJoueur() const {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/vocadix");
+}
+
 QDateTime PlateformeQt::Maintenant() const {
   return QDateTime::currentDateTime();
 }

@@ -26,6 +26,8 @@ public:
   int LargeurEcranTwips() const override;
   bool AutreExemplaire() override;
   QString FichierProgramme() const override;
+  QString DossierDonneesJoueur() const override;
+  QString DossierReglagesJoueur() const override;
   QDateTime Maintenant() const override;
   void ReamorcerAleatoire() override;
   double Aleatoire() override;

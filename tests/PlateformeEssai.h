@@ -29,6 +29,8 @@ public:
   int LargeurEcranTwips() const override { return largeurTwips; }
   bool AutreExemplaire() override { return autreExemplaire; }
   QString FichierProgramme() const override { return fichierProgramme; }
+  QString DossierDonneesJoueur() const override { return donneesJoueur; }
+  QString DossierReglagesJoueur() const override { return reglagesJoueur; }
   QDateTime Maintenant() const override { return maintenant; }
   void ReamorcerAleatoire() override { ++reamorcages; }
   double Aleatoire() override;
@@ -45,6 +47,7 @@ public:
   int largeurTwips = 15360; // 1024 pixels at 96 dpi
   bool autreExemplaire = false;
   QString fichierProgramme;
+  QString donneesJoueur, reglagesJoueur; // the player's folders, for an installed game
   QDateTime maintenant;
   QList<double> aleatoires; // drawn in order; then 0.5
 

@@ -235,7 +235,7 @@ void Apropos::Form_Load() {
 }
 
 void Apropos::ProcOuvrir(const QString &document) {
-  // Documents lie in the program folder, wherever the program was started from.
+  // Documents lie beside the help, wherever the program was started from.
   const bool adresse = QUrl(document).scheme().size() > 1;
-  m_plateforme.Ouvrir(this, adresse ? document : G.CheminAppli + document);
+  m_plateforme.Ouvrir(this, adresse ? document : G.CheminDocuments + document);
 }

@@ -1,5 +1,6 @@
 #include "windows/Depart.h"
 
+#include "data/CopieJoueur.h"
 #include "data/Dictionnaire.h"
 #include "data/ErreurBase.h"
 #include "data/MoteurBase.h"
@@ -22,10 +23,12 @@
 #include "windows/Tuile.h"
 
 #include "CleBase.h"
+#include "Installation.h"
 #include "VersionAppli.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -112,9 +115,18 @@ Depart::Depart(Plateforme &plateforme, QWidget *parent)
   // Deriving the game database's key takes tens of milliseconds: it runs on
   // another core while the window is built, and Form_Load takes the open
   // connection, or its failure, at its own step.
-  const QString base =
-      QFileInfo(m_plateforme.FichierProgramme()).absolutePath() + QStringLiteral("/Vocadix.dat");
-  m_ouverture = std::async(std::launch::async, [base] {
+  // An installed game first makes or refreshes the player's copy there.
+  const QString programme = QFileInfo(m_plateforme.FichierProgramme()).absolutePath();
+  const QString installe =
+      QDir::cleanPath(QDir(programme).filePath(QString::fromUtf8(Installation::DonneesRelatives)));
+  m_emplacements = Emplacements::Choisir(
+      programme, QFileInfo::exists(programme + QStringLiteral("/Vocadix.dat")),
+      QFileInfo::exists(installe + QStringLiteral("/Vocadix.dat")) ? installe : QString(),
+      m_plateforme.DossierDonneesJoueur(), m_plateforme.DossierReglagesJoueur());
+  m_ouverture = std::async(std::launch::async, [emplacements = m_emplacements] {
+    const QString base = emplacements.Donnees + QStringLiteral("Vocadix.dat");
+    if (!emplacements.Modele.isEmpty())
+      CopieJoueur::Preparer(emplacements.Modele, base);
     return MoteurBase::OuvrirBase(base, false, false, QString::fromLatin1(CleBase::Connexion));
   });
   CreerControles();
@@ -254,9 +266,12 @@ bool Depart::Form_Load() {
     return false;
   }
   G.CheminAppli = QFileInfo(m_plateforme.FichierProgramme()).absolutePath() + u'/';
-  m_fichierAide = G.CheminAppli + QStringLiteral("Vocadix.hlp");
+  G.CheminDonnees = m_emplacements.Donnees;
+  G.CheminReglages = m_emplacements.Reglages;
+  G.CheminDocuments = m_emplacements.Documents;
+  m_fichierAide = G.CheminDocuments + QStringLiteral("Vocadix.hlp");
 
-  const Reglages reglages = Reglages::Lire(G.CheminAppli + QStringLiteral("Vocadix.ini"));
+  const Reglages reglages = Reglages::Lire(G.CheminReglages + QStringLiteral("Vocadix.ini"));
   G.OptionSon = reglages.OptionSon;
   G.OptionMessage = reglages.OptionMessage;
   if (G.OptionSon == QLatin1String("N"))
@@ -413,7 +428,11 @@ void Depart::Form_QueryUnload() {
   if (std::exchange(m_termine, true))
     return;
   ChronoPartie.stop();
-  const QString fichier = G.CheminAppli + QStringLiteral("Vocadix.ini");
+  // The player's settings folder of an installed game may not exist before
+  // its first save; a portable copy's own folder is never made again.
+  if (!m_emplacements.Modele.isEmpty())
+    QDir().mkpath(G.CheminReglages);
+  const QString fichier = G.CheminReglages + QStringLiteral("Vocadix.ini");
   QString cause;
   if (!Reglages{G.OptionSon, G.OptionMessage}.Ecrire(fichier, &cause))
     Afficher(QStringLiteral("Les options n'ont pas pu être enregistrées dans le fichier « %1 » : "
@@ -780,7 +799,7 @@ const Solveur *Depart::SolveurPret() {
 void Depart::PreparerSolveur() {
   if (m_preparation.valid() || m_solveur)
     return;
-  const QString base = G.CheminAppli + QStringLiteral("Vocadix.dat");
+  const QString base = G.CheminDonnees + QStringLiteral("Vocadix.dat");
   m_preparation = std::async(std::launch::async, [base] {
     auto solveur = std::make_shared<const Solveur>(Dictionnaire::Indexer(base));
     Mesurer("solveur");
@@ -812,7 +831,7 @@ void Depart::MontrerBilan() {
 void Depart::ProcVerification() {
   bool trouve;
   try {
-    DataDico.DefinirFichier(G.CheminAppli + QStringLiteral("Vocadix.dat"));
+    DataDico.DefinirFichier(G.CheminDonnees + QStringLiteral("Vocadix.dat"));
     // The word is bound to the query, never pasted into it.
     DataDico.DefinirSource(QStringLiteral("Select * from DICO where NOM = ?"), {m_manche.Mot()});
     DataDico.Rafraichir();

@@ -122,7 +122,7 @@ void Enregistre::Valider_Click() {
     return;
   }
   try {
-    switch (TableScores::Proposer(Data, G.CheminAppli + QStringLiteral("Vocadix.dat"),
+    switch (TableScores::Proposer(Data, G.CheminDonnees + QStringLiteral("Vocadix.dat"),
                                   SaisieNom->text(), G.ScorePartie,
                                   m_plateforme.Maintenant().date())) {
     case TableScores::Issue::Egale:

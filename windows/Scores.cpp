@@ -84,7 +84,7 @@ void Scores::Form_Load() {
   for (int colonne = 0; colonne < 3; ++colonne)
     Grille->setColumnWidth(colonne, Twips::EnPixels(Colonnes[colonne], dpi));
   try {
-    DataScores.DefinirFichier(G.CheminAppli + QStringLiteral("Vocadix.dat"));
+    DataScores.DefinirFichier(G.CheminDonnees + QStringLiteral("Vocadix.dat"));
     DataScores.DefinirSource(Decroissant);
     DataScores.Rafraichir();
     Aligner();
@@ -117,7 +117,7 @@ void Scores::Remplir() {
 
 void Scores::RAZ_Click() {
   try {
-    DataScores.DefinirFichier(G.CheminAppli + QStringLiteral("Vocadix.dat"));
+    DataScores.DefinirFichier(G.CheminDonnees + QStringLiteral("Vocadix.dat"));
     DataScores.DefinirSource(QStringLiteral("SCORES"));
     DataScores.Rafraichir();
     DataScores.Executer(QStringLiteral("DELETE * from SCORES"));

@@ -1,0 +1,109 @@
+// An installed game's database: the player's copy made from the installed
+// template, refreshed when a newer dictionary is installed, scores kept, and
+// a copy that cannot be read never replaced.
+
+#include "data/CopieJoueur.h"
+#include "data/ErreurBase.h"
+#include "data/MoteurBase.h"
+#include "rules/Emplacements.h"
+#include "tests/BaseEssai.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList Mots(const QString &fichier) {
+  const auto base = MoteurBase::OuvrirBase(fichier, false, true, BaseEssai::Connexion,
+                                           MoteurBase::Partage::Privee);
+  QStringList mots;
+  for (const QVariantList &ligne : base->Lire(QStringLiteral("SELECT NOM FROM DICO")).lignes)
+    mots << ligne.value(0).toString();
+  return mots;
+}
+
+QByteArray Octets(const QString &fichier) {
+  QFile f(fichier);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCopieJoueur : public QObject {
+  Q_OBJECT
+
+private Q_SLOTS:
+  void lesFichiersVontOuLeJeuSeTrouve_data() {
+    QTest::addColumn<bool>("baseDansProgramme");
+    QTest::addColumn<QString>("installe");
+    QTest::addColumn<QStringList>("attendus"); // data, settings, documents, template
+    QTest::newRow("copie portable")
+        << true << "/usr/share/vocadix" << QStringList{"/jeu/", "/jeu/", "/jeu/", ""};
+    QTest::newRow("rien d'installé") << false << "" << QStringList{"/jeu/", "/jeu/", "/jeu/", ""};
+    QTest::newRow("jeu installé") << false << "/usr/share/vocadix"
+                                  << QStringList{"/home/j/.local/share/vocadix/",
+                                                 "/home/j/.config/vocadix/", "/usr/share/vocadix/",
+                                                 "/usr/share/vocadix/Vocadix.dat"};
+  }
+  void lesFichiersVontOuLeJeuSeTrouve() {
+    QFETCH(bool, baseDansProgramme);
+    QFETCH(QString, installe);
+    QFETCH(QStringList, attendus);
+    const Emplacements e = Emplacements::Choisir(
+        QStringLiteral("/jeu"), baseDansProgramme, installe,
+        QStringLiteral("/home/j/.local/share/vocadix"), QStringLiteral("/home/j/.config/vocadix"));
+    QCOMPARE((QStringList{e.Donnees, e.Reglages, e.Documents, e.Modele}), attendus);
+  }
+
+  void laPremiereCopieEstCelleDuModele() {
+    BaseEssai modele({QStringLiteral("MAISON")});
+    QTemporaryDir joueur;
+    const QString copie = joueur.filePath(QStringLiteral("vocadix/sous/Vocadix.dat"));
+    QFile(modele.Fichier()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    CopieJoueur::Preparer(modele.Fichier(), copie);
+    QCOMPARE(Octets(copie), modele.Octets());
+    QVERIFY(QFile(copie).permissions() & QFileDevice::WriteOwner);
+    QVERIFY(!QFile::exists(copie + QStringLiteral(".copie")));
+  }
+
+  void unNouveauDictionnaireRemplaceLAncienEtGardeLesScores() {
+    BaseEssai modele({QStringLiteral("MAISON"), QStringLiteral("RUE")});
+    modele.Executer("PRAGMA user_version = 2");
+    BaseEssai copie({QStringLiteral("ANCIEN")},
+                    {{QStringLiteral("ALICE"), 42, QStringLiteral("2026-01-02")}});
+    copie.Executer("PRAGMA user_version = 1");
+    const QByteArray modeleAvant = modele.Octets();
+    CopieJoueur::Preparer(modele.Fichier(), copie.Fichier());
+    QCOMPARE(Mots(copie.Fichier()), (QStringList{"MAISON", "RUE"}));
+    QCOMPARE(copie.Scores().size(), 1);
+    QCOMPARE(copie.Scores().first().value(1).toInt(), 42);
+    QCOMPARE(modele.Octets(), modeleAvant);
+    // Up to date now: a second start leaves the file as it is.
+    const QByteArray apres = copie.Octets();
+    CopieJoueur::Preparer(modele.Fichier(), copie.Fichier());
+    QCOMPARE(copie.Octets(), apres);
+  }
+
+  void uneCopieIlisibleNEstJamaisRemplacee_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::newRow("endommagée") << QByteArray(4096, 'x');
+    QTest::newRow("vide") << QByteArray();
+  }
+  void uneCopieIlisibleNEstJamaisRemplacee() {
+    QFETCH(QByteArray, contenu);
+    BaseEssai modele({QStringLiteral("MAISON")});
+    QTemporaryDir joueur;
+    const QString copie = joueur.filePath(QStringLiteral("Vocadix.dat"));
+    QFile f(copie);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contenu);
+    f.close();
+    QVERIFY_THROWS_EXCEPTION(ErreurBase, CopieJoueur::Preparer(modele.Fichier(), copie));
+    QCOMPARE(Octets(copie), contenu);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestCopieJoueur)
+#include "TestCopieJoueur.moc"
