@@ -13,6 +13,8 @@ PAQUETS=(
   xvfb xauth openbox xdotool x11-utils imagemagick   # real-window tests
   dbus at-spi2-core python3-pyatspi         # reading the real window's widgets
   pulseaudio pulseaudio-utils sox           # real-audio tests
+  desktop-file-utils appstream sqlcipher    # installed-game test: its files, the player's base
+  dpkg-dev lintian                          # the Debian package and its check
 )
 
 installer() {

@@ -3,6 +3,8 @@
 #include "windows/Depart.h"
 #include "windows/FenetreAide.h"
 
+#include "Installation.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -13,6 +15,8 @@
 int main(int argc, char **argv) {
   Mesurer("main");
   QApplication application(argc, argv);
+  // The desktop matches the window to its entry, and so to its icon.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(Installation::Id));
   Mesurer("application");
   // Qt's own words (a text field's menu, the boxes' buttons) in French too.
   QTranslator traduction;
