@@ -24,6 +24,14 @@ bool FenetreEssai::Charger() {
   return depart->Form_Load();
 }
 
+bool FenetreEssai::ChargerEtMontrer(int largeur) {
+  if (!Charger())
+    return false;
+  depart->resize(largeur, 740);
+  depart->show();
+  return QTest::qWaitForWindowActive(depart.get());
+}
+
 void FenetreEssai::EcrireReglages(const QByteArray &octets) {
   QFile f(Dossier() + QStringLiteral("/Vocadix.ini"));
   f.open(QIODevice::WriteOnly | QIODevice::Truncate);

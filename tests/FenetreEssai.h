@@ -18,6 +18,8 @@ public:
 
   // Loads the window as the program does; false when it refused to start.
   bool Charger();
+  // Loads the window and shows it, `largeur` pixels wide, active.
+  bool ChargerEtMontrer(int largeur = 1024);
   void EcrireReglages(const QByteArray &octets);
   QByteArray Reglages() const;
   QString Dossier() const { return base.Dossier(); }

@@ -18,13 +18,6 @@ namespace {
 
 const QStringList Mots = {"MAISON", "RUE"};
 
-bool Montrer(FenetreEssai &essai) {
-  if (!essai.Charger())
-    return false;
-  essai.Fenetre().show();
-  return QTest::qWaitForWindowActive(&essai.Fenetre());
-}
-
 // A key pressed in the main window; a shortcut clicks its button, which
 // lands a moment later, as a click does.
 void Touche(FenetreEssai &essai, Qt::Key touche, Qt::KeyboardModifiers modificateurs = {}) {
@@ -54,7 +47,7 @@ class TestClavier : public QObject {
 private Q_SLOTS:
   void chaqueRaccourciAgitCommeUnClicSurSonBouton() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     // No game yet: a new round cannot be asked for.
     Touche(essai, Qt::Key_J, Qt::ControlModifier);
     QVERIFY(essai.plateforme.sons.isEmpty());
@@ -118,7 +111,7 @@ private Q_SLOTS:
     QFETCH(QString, cle);
     QFETCH(QString, raccourci);
     FenetreEssai essai;
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     QToolButton *bouton = BoutonOutil(essai, cle);
     QVERIFY(bouton);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(bouton);
@@ -132,7 +125,7 @@ private Q_SLOTS:
 
   void F1EtLaCommandeAideOuvrentLAideUneFoisChacun() {
     FenetreEssai essai;
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     Touche(essai, Qt::Key_F1);
     QTest::qWait(200);
     QCOMPARE(essai.plateforme.aides.size(), 1);
@@ -145,7 +138,7 @@ private Q_SLOTS:
   void unBoutonRemplaceGardeSonRaccourci() {
     FenetreEssai essai;
     essai.EcrireReglages("N\r\nN\r\n");
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     QCOMPARE(BoutonOutil(essai, QStringLiteral("SansSon"))->shortcut(),
              QKeySequence(QStringLiteral("Ctrl+M")));
     QCOMPARE(BoutonOutil(essai, QStringLiteral("SansMessage"))->shortcut(),
@@ -154,7 +147,7 @@ private Q_SLOTS:
 
   void unRoundEntierAuClavier() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     Touche(essai, Qt::Key_N, Qt::ControlModifier);
     Touche(essai, Qt::Key_J, Qt::ControlModifier);
     essai.Tirer(QStringLiteral("RUEMAISON"));
@@ -179,7 +172,7 @@ private Q_SLOTS:
 
   void pendantLArrangementCEtVTapentDesLettres() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.Clic(QStringLiteral("NouveauJeu"));
     essai.Tirer(QStringLiteral("SAVONCUIR"));
@@ -191,7 +184,7 @@ private Q_SLOTS:
 
   void retourArriereEtEchapDefontLeMot() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.Clic(QStringLiteral("NouveauJeu"));
     essai.Tirer(QStringLiteral("RUEMAISON"));
@@ -210,7 +203,7 @@ private Q_SLOTS:
 
   void pendantLeTirageLesLettresNeFontRien() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.Clic(QStringLiteral("NouveauJeu"));
     essai.Tirer(QStringLiteral("MAI"));
@@ -221,7 +214,7 @@ private Q_SLOTS:
 
   void uneToucheArriveePendantLeSonDeLArretNeChangeRien() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.Clic(QStringLiteral("NouveauJeu"));
     essai.Tirer(QStringLiteral("MAISONRUE"));
@@ -239,7 +232,7 @@ private Q_SLOTS:
 
   void lesRaccourcisNAgissentPasDansUnChampDeDialogue() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     for (int jeu = 1; jeu <= 10; ++jeu)
       essai.Clic(QStringLiteral("NouveauJeu"));
@@ -271,7 +264,7 @@ private Q_SLOTS:
 
   void aucunControleCacheNiDecorNEstLu() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     QAccessibleInterface *support =
         QAccessible::queryAccessibleInterface(essai.Etiquette(QStringLiteral("Support")));
     QAccessibleInterface *surface = QAccessible::queryAccessibleInterface(
@@ -317,7 +310,7 @@ private Q_SLOTS:
 
   void lesTuilesSeLisentAvecLeurPositionEtLeurMarque() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.Clic(QStringLiteral("NouveauJeu"));
     essai.Tirer(QStringLiteral("MAISONRUE"));

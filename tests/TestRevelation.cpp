@@ -11,15 +11,6 @@ namespace {
 // MAISONRUE allows MAISON and NOIRES, six letters each, and RUE.
 const QStringList Mots = {"MAISON", "NOIRES", "RUE"};
 
-// The window laid out on screen, `largeur` pixels wide.
-bool Montrer(FenetreEssai &essai, int largeur = 1024) {
-  if (!essai.Charger())
-    return false;
-  essai.Fenetre().resize(largeur, 740);
-  essai.Fenetre().show();
-  return QTest::qWaitForWindowExposed(&essai.Fenetre());
-}
-
 QString Meilleurs(FenetreEssai &essai, int k) {
   return essai.Texte(QStringLiteral("RecapMeilleurs%1").arg(k));
 }
@@ -51,7 +42,7 @@ private Q_SLOTS:
     QFETCH(QString, court);
     QFETCH(bool, votreMot);
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.Clic(QStringLiteral("NouveauJeu"));
     essai.Tirer(QStringLiteral("MAISONRUE"));
@@ -86,7 +77,7 @@ private Q_SLOTS:
 
   void unTirageSansMotLeDit() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.Clic(QStringLiteral("NouveauJeu"));
     essai.Tirer(QStringLiteral("BCDFGHJKL"));
@@ -98,7 +89,7 @@ private Q_SLOTS:
 
   void unJeuQuittePendantLeTirageNeRevelePasDeMots() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.Clic(QStringLiteral("NouveauJeu"));
     essai.Tirer(QStringLiteral("MAISON"));
@@ -109,7 +100,7 @@ private Q_SLOTS:
 
   void laFinDePartieCompareLeTotalAuMeilleurPossible() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     for (int jeu = 1; jeu <= 10; ++jeu) {
       // Three rounds found at six letters, the others stopped at four.
@@ -133,7 +124,7 @@ private Q_SLOTS:
   void uneFenetreEtroiteGardeLesMotsDansLesBulles() {
     FenetreEssai essai(Mots);
     essai.plateforme.largeurTwips = 12000;
-    QVERIFY(Montrer(essai, 800));
+    QVERIFY(essai.ChargerEtMontrer(800));
     QVERIFY(essai.Etiquette(QStringLiteral("RecapMeilleurs0"))->isHidden());
     QVERIFY(essai.Etiquette(QStringLiteral("TitreMeilleurs"))->isHidden());
     // What the layout shows is unchanged: the points column still ends in view.
@@ -151,7 +142,7 @@ private Q_SLOTS:
 
   void lesMotsRevelesSontAcceptesParLaVerification() {
     FenetreEssai essai(Mots);
-    QVERIFY(Montrer(essai));
+    QVERIFY(essai.ChargerEtMontrer());
     essai.Clic(QStringLiteral("NouvellePartie"));
     essai.JouerJusquALArret(QStringLiteral("NOIRESMAU"), 6);
     essai.Clic(QStringLiteral("Verification"));
