@@ -8,51 +8,63 @@ namespace {
 
 enum class Fin { Ligne, Coupee, Fichier };
 
-// Reads one line, ended by CR (optionally followed by LF) or by LF alone,
-// without its end. A line with no end within the longest length kept is cut
-// there, and nothing after it is read.
-Fin LireLigne(QFile &f, QString &ligne) {
-  char c;
-  if (!f.getChar(&c))
+// Reads one line from `position`, ended by CR (optionally followed by LF) or
+// by LF alone, without its end, and moves `position` past it. A line with no
+// end within the longest length kept is cut there, and nothing after it is read.
+Fin LireLigne(QByteArrayView contenu, qsizetype &position, QString &ligne) {
+  if (position >= contenu.size())
     return Fin::Fichier;
-  QByteArray octets;
-  Fin fin = Fin::Ligne;
-  do {
-    if (c == '\n')
-      break;
-    if (c == '\r') {
-      char suivant;
-      if (f.peek(&suivant, 1) == 1 && suivant == '\n')
-        f.getChar(&suivant);
-      break;
-    }
-    if (octets.size() == Reglages::LongueurMaximale) {
-      fin = Fin::Coupee;
-      break;
-    }
-    octets.append(c);
-  } while (f.getChar(&c));
-  ligne = QString::fromLatin1(octets);
-  return fin;
+  const qsizetype debut = position;
+  qsizetype fin = debut;
+  while (fin < contenu.size() && contenu[fin] != '\n' && contenu[fin] != '\r' &&
+         fin - debut < Reglages::LongueurMaximale)
+    ++fin;
+  ligne = QString::fromLatin1(contenu.sliced(debut, fin - debut));
+  if (fin == contenu.size()) {
+    position = fin;
+    return Fin::Ligne;
+  }
+  if (contenu[fin] == '\n') {
+    position = fin + 1;
+    return Fin::Ligne;
+  }
+  if (contenu[fin] == '\r') {
+    position = fin + 1;
+    if (position < contenu.size() && contenu[position] == '\n')
+      ++position;
+    return Fin::Ligne;
+  }
+  position = fin;
+  return Fin::Coupee;
 }
 
 } // namespace
 
-Reglages Reglages::Lire(const QString &fichier) {
+Reglages Reglages::Lire(QByteArrayView contenu) {
   Reglages reglages;
+  qsizetype position = 0;
+  if (LireLigne(contenu, position, reglages.OptionSon) == Fin::Ligne)
+    LireLigne(contenu, position, reglages.OptionMessage);
+  return reglages;
+}
+
+Reglages Reglages::Lire(const QString &fichier) {
   if (!QFileInfo(fichier).isFile())
-    return reglages;
+    return {};
   QFile f(fichier);
   if (!f.open(QIODevice::ReadOnly))
-    return reglages;
-  if (LireLigne(f, reglages.OptionSon) == Fin::Ligne)
-    LireLigne(f, reglages.OptionMessage);
-  return reglages;
+    return {};
+  // Two lines at their longest, each with its CR LF, are all that is read.
+  return Lire(QByteArrayView(f.read(2 * (LongueurMaximale + 2))));
+}
+
+QByteArray Reglages::Octets() const {
+  return OptionSon.toLatin1() + "\r\n" + OptionMessage.toLatin1() + "\r\n";
 }
 
 bool Reglages::Ecrire(const QString &fichier, QString *cause) const {
   QSaveFile f(fichier);
-  const QByteArray contenu = OptionSon.toLatin1() + "\r\n" + OptionMessage.toLatin1() + "\r\n";
+  const QByteArray contenu = Octets();
   if (f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size() && f.commit())
     return true;
   if (cause) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 // The settings file: two lines, the sound option then the guidance-message
@@ -12,6 +13,10 @@ public:
 
   // A missing file, or a missing line, gives "O".
   static Reglages Lire(const QString &fichier);
+  // The same from the file's bytes.
+  static Reglages Lire(QByteArrayView contenu);
+  // The file's bytes; options that were read from a file read back the same.
+  QByteArray Octets() const;
   // Replaces the file whole or leaves the old one as it was; on failure,
   // returns the cause in French.
   bool Ecrire(const QString &fichier, QString *cause) const;

@@ -107,6 +107,8 @@ private Q_SLOTS:
     QTest::newRow("non triée") << QByteArray("CHIEN\nCHAT\n") << BaseEssai::Connexion;
     QTest::newRow("doublon") << QByteArray("CHAT\nCHAT\n") << BaseEssai::Connexion;
     QTest::newRow("ligne vide") << QByteArray("CHAT\n\nCHIEN\n") << BaseEssai::Connexion;
+    QTest::newRow("liste vide") << QByteArray() << BaseEssai::Connexion;
+    QTest::newRow("fins CR LF") << QByteArray("CHAT\r\nCHIEN\r\n") << BaseEssai::Connexion;
     QTest::newRow("autre mot de passe") << QByteArray("LOUP\n") << QStringLiteral(";pwd=autre");
   }
   void uneListeFautiveOuUnAutreMotDePasseLaissentLaBaseIntacte() {

@@ -4,13 +4,11 @@
 //
 //   creebase MOTS.txt Vocadix.dat ";pwd=..."
 
+#include "ListeMots.h"
 #include "data/MoteurBase.h"
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QRegularExpression>
-#include <QStringList>
-#include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,18 +28,10 @@ QByteArrayList LireMots(const QString &chemin, qint32 &empreinte) {
   const QByteArray contenu = f.readAll();
   const QByteArray somme = QCryptographicHash::hash(contenu, QCryptographicHash::Sha256);
   std::memcpy(&empreinte, somme.constData(), sizeof empreinte);
-
-  static const QRegularExpression forme(QStringLiteral("^[A-Z]{1,9}$"));
-  QByteArrayList mots = contenu.split('\n');
-  if (!mots.isEmpty() && mots.last().isEmpty())
-    mots.removeLast();
-  for (qsizetype i = 0; i < mots.size(); ++i) {
-    if (!forme.match(QString::fromLatin1(mots.at(i))).hasMatch())
-      Arreter(QStringLiteral("%1, ligne %2 : mot mal formé").arg(chemin).arg(i + 1));
-    if (i > 0 && mots.at(i - 1) >= mots.at(i))
-      Arreter(QStringLiteral("%1, ligne %2 : liste non triée ou doublon").arg(chemin).arg(i + 1));
-  }
-  return mots;
+  ListeMots liste = ListeMots::Lire(contenu);
+  if (!liste.Erreur.isEmpty())
+    Arreter(QStringLiteral("%1, %2").arg(chemin, liste.Erreur));
+  return std::move(liste.Mots);
 }
 
 class Base {
