@@ -2,23 +2,7 @@
 
 #include "data/ErreurBase.h"
 #include "data/MoteurBase.h"
-
-#include <QRegularExpression>
-
-namespace {
-
-// The statements are written in the dialect of the program's first engine;
-// the one that differs is "DELETE * FROM".
-QString Traduire(const QString &sql) {
-  static const QRegularExpression suppression(QStringLiteral(R"(^\s*DELETE\s+\*\s+FROM\b)"),
-                                              QRegularExpression::CaseInsensitiveOption);
-  QString traduit = sql;
-  return traduit.replace(suppression, QStringLiteral("DELETE FROM"));
-}
-
-const QString ColonneRowid = QStringLiteral("rowid_vue");
-
-} // namespace
+#include "data/TraductionSource.h"
 
 void VueDonnees::DefinirFichier(const QString &fichier) {
   m_fichier = fichier;
@@ -42,29 +26,15 @@ void VueDonnees::Refuser(const QString &cause) const {
 }
 
 void VueDonnees::Rafraichir() {
-  static const QRegularExpression nomTable(QStringLiteral(R"(^\s*(\w+)\s*$)"));
-  static const QRegularExpression toutDeTable(
-      QStringLiteral(R"(^\s*SELECT\s+\*\s+FROM\s+(\w+)\b(.*)$)"),
-      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-
   MoteurBase &moteur = Moteur();
   FermerBase();
 
-  // Rows of a single table carry their rowid, so that they can be rewritten.
   // A view refreshed again on the same source reuses its translation.
   if (m_source != m_sourceTraduite || m_fichier != m_fichierTraduit) {
-    QString table, suite;
-    m_sqlTraduit = Traduire(m_source);
-    m_tableTraduite.clear();
-    if (const auto m = nomTable.match(m_source); m.hasMatch())
-      table = m.captured(1);
-    else if (const auto m = toutDeTable.match(m_source); m.hasMatch())
-      table = m.captured(1), suite = m.captured(2);
-    if (!table.isEmpty() && moteur.AdressableParRowid(table)) {
-      m_sqlTraduit =
-          QStringLiteral("SELECT rowid AS %1, * FROM %2%3").arg(ColonneRowid, table, suite);
-      m_tableTraduite = table;
-    }
+    SourceTraduite traduction = SourceTraduite::Traduire(
+        m_source, [&moteur](const QString &table) { return moteur.AdressableParRowid(table); });
+    m_sqlTraduit = std::move(traduction.Sql);
+    m_tableTraduite = std::move(traduction.Table);
     m_sourceTraduite = m_source;
     m_fichierTraduit = m_fichier;
   }
@@ -75,9 +45,9 @@ void VueDonnees::Rafraichir() {
   m_colonnes = resultat.colonnes;
   m_lignes = std::move(resultat.lignes);
   if (!m_table.isEmpty()) {
-    m_colonnes.removeFirst();
+    m_colonnes.removeLast();
     for (QVariantList &ligne : m_lignes)
-      m_rowids << ligne.takeFirst().toLongLong();
+      m_rowids << ligne.takeLast().toLongLong();
   }
 }
 
@@ -185,7 +155,7 @@ void VueDonnees::MettreAJour() {
 }
 
 void VueDonnees::Executer(const QString &sql) {
-  Moteur().Ecrire(Traduire(sql));
+  Moteur().Ecrire(TraduireInstruction(sql));
 }
 
 void VueDonnees::FermerBase() {

@@ -169,6 +169,57 @@ private Q_SLOTS:
     QCOMPARE(vue.ChampDate(QStringLiteral("date")), QDate(2026, 1, 2));
   }
 
+  // Any source reads what the engine makes of it; only the rows of a single
+  // table, one each, can be written back, and to the row they came from.
+  void uneSourceSeLitTelleQuelleEtSeModifieSurUneSeuleTable_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("noms");
+    QTest::addColumn<bool>("modifiable");
+    const QStringList alphabetique{"ANNE", "JO", "LÉA", "PAUL"};
+    QTest::newRow("ordre par position")
+        << "SELECT * FROM SCORES ORDER BY 1" << alphabetique << true;
+    QTest::newRow("virgule dans une chaîne")
+        << "select * from SCORES where NOM <> 'A, B' -- , DICO\norder by NOM" << alphabetique
+        << true;
+    QTest::newRow("sous-requête")
+        << "SELECT * FROM SCORES WHERE SCORE IN (SELECT SCORE FROM SCORES WHERE SCORE < 41) "
+           "ORDER BY NOM"
+        << QStringList{"ANNE", "JO", "PAUL"} << true;
+    QTest::newRow("deux tables") << "SELECT * FROM SCORES, DICO WHERE DICO.NOM = 'A' ORDER BY 1"
+                                 << alphabetique << false;
+    QTest::newRow("jointure") << "SELECT * FROM SCORES JOIN DICO ON DICO.NOM = 'MAISON' ORDER BY 1"
+                              << alphabetique << false;
+    QTest::newRow("union") << "SELECT * FROM SCORES WHERE SCORE > 50 UNION "
+                              "SELECT * FROM SCORES WHERE SCORE < 13 ORDER BY 2, 1"
+                           << QStringList{"ANNE", "JO", "LÉA"} << false;
+  }
+  void uneSourceSeLitTelleQuelleEtSeModifieSurUneSeuleTable() {
+    QFETCH(QString, source);
+    QFETCH(QStringList, noms);
+    QFETCH(bool, modifiable);
+    Ouvrir(Quatre());
+    VueDonnees vue = Vue(source);
+    QStringList lus;
+    for (vue.PremierEnregistrement(); !vue.FinFichier(); vue.EnregistrementSuivant())
+      lus << vue.Champ(QStringLiteral("NOM")).toString();
+    QCOMPARE(lus, noms);
+
+    vue.PremierEnregistrement();
+    try {
+      vue.Modifier();
+      QVERIFY(modifiable);
+    } catch (const ErreurBase &e) {
+      QVERIFY2(!modifiable, qPrintable(e.Texte()));
+      QCOMPARE(e.CauseSeule(), QStringLiteral("cette source ne peut pas être modifiée"));
+      return;
+    }
+    vue.DefinirChamp(QStringLiteral("SCORE"), 99);
+    vue.MettreAJour();
+    vue.FermerBase();
+    for (const QVariantList &ligne : m_essai->Scores())
+      QCOMPARE(ligne.at(1).toInt() == 99, ligne.at(0).toString() == noms.first());
+  }
+
   void lesEchecsSontSignales_data() {
     QTest::addColumn<QString>("cas");
     QTest::addColumn<QString>("debut");
