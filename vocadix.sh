@@ -15,6 +15,7 @@ PAQUETS=(
   pulseaudio pulseaudio-utils sox           # real-audio tests
   desktop-file-utils appstream sqlcipher    # installed-game test: its files, the player's base
   dpkg-dev lintian                          # the Debian package and its check
+  clang-14 libclang-rt-14-dev llvm-14       # sanitized build, fuzzing, readable reports
 )
 
 installer() {
@@ -38,6 +39,14 @@ construire() {
   cmake --build build -j "$(nproc)"
 }
 
+# The same program and tests under AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer, with the fuzzing targets, which need clang.
+construire_sanitise() {
+  cmake -S . -B build-sanitise -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++-14 -DVOCADIX_SANITISEURS=ON
+  cmake --build build-sanitise -j "$(nproc)"
+}
+
 case "${1:-}" in
   jouer)
     installer
@@ -47,7 +56,11 @@ case "${1:-}" in
   tester)
     installer
     construire
-    exec ctest --test-dir build --output-on-failure -j "$(nproc)"
+    statut=0
+    ctest --test-dir build --output-on-failure -j "$(nproc)" || statut=1
+    construire_sanitise
+    ctest --test-dir build-sanitise --output-on-failure -j "$(nproc)" || statut=1
+    exit $statut
     ;;
   *)
     echo "usage : bash vocadix.sh jouer | tester" >&2
