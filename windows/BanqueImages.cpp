@@ -14,12 +14,21 @@ QPixmap BanqueImages::Dessin(const QString &chemin, QSize taille, qreal ratio) {
   return image;
 }
 
-// Icons are drawn by Qt's SVG icon engine at the size each place asks for,
-// when it asks: nothing is rendered ahead for sizes never shown.
+// The command bar's images and the icon were drawn from their SVG when the
+// program was built, at every size they are shown: Qt reads only the one a
+// screen asks for, when it asks.
 QIcon BanqueImages::Image(int index) {
-  return QIcon(QStringLiteral(":/images/bouton%1.svg").arg(index, 2, 10, QLatin1Char('0')));
+  QIcon icone;
+  const QString nom =
+      QStringLiteral(":/images/bouton%1-%2.png").arg(index, 2, 10, QLatin1Char('0'));
+  for (const int taille : {31, 47, 62})
+    icone.addFile(nom.arg(taille), QSize(taille, taille));
+  return icone;
 }
 
 QIcon BanqueImages::IconeProgramme() {
-  return QIcon(QStringLiteral(":/images/vocadix.svg"));
+  QIcon icone;
+  for (const int taille : {16, 24, 32, 48, 64, 128})
+    icone.addFile(QStringLiteral(":/images/vocadix-%1.png").arg(taille), QSize(taille, taille));
+  return icone;
 }
