@@ -1,3 +1,4 @@
+#include "data/OuvertureBase.h"
 #include "platform/PlateformeQt.h"
 #include "rules/Mesures.h"
 #include "windows/Depart.h"
@@ -14,6 +15,10 @@
 
 int main(int argc, char **argv) {
   Mesurer("main");
+  // Deriving the game database's key is the longest step of the start: it
+  // runs on the other core from the first instant.
+  OuvertureBase ouverture = OuvertureBase::Lancer(
+      PlateformeQt::Programme(), PlateformeQt::DonneesJoueur(), PlateformeQt::ReglagesJoueur());
   QApplication application(argc, argv);
   // The desktop matches the window to its entry, and so to its icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(Installation::Id));
@@ -30,7 +35,7 @@ int main(int argc, char **argv) {
       aide = std::make_unique<FenetreAide>();
     aide->Ouvrir(fichier);
   });
-  Depart depart(plateforme);
+  Depart depart(plateforme, std::move(ouverture));
   Mesurer("fenetre");
   if (!depart.Form_Load())
     return depart.CodeSortie();

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -68,15 +69,29 @@ bool PlateformeQt::AutreExemplaire() {
 }
 
 QString PlateformeQt::FichierProgramme() const {
-  return QCoreApplication::applicationFilePath();
+  return Programme();
 }
 
 QString PlateformeQt::DossierDonneesJoueur() const {
+  return DonneesJoueur();
+}
+
+QString PlateformeQt::DossierReglagesJoueur() const {
+  return ReglagesJoueur();
+}
+
+QString PlateformeQt::Programme() {
+  // The kernel's link to the running executable, as the application object
+  // reads it too.
+  return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
+
+QString PlateformeQt::DonneesJoueur() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
          QStringLiteral("/vocadix");
 }
 
-QString PlateformeQt::DossierReglagesJoueur() const {
+QString PlateformeQt::ReglagesJoueur() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
          QStringLiteral("/vocadix");
 }

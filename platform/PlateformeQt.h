@@ -29,6 +29,10 @@ public:
   QString DossierDonneesJoueur() const override;
   QString DossierReglagesJoueur() const override;
   QDateTime Maintenant() const override;
+  // The same three places, known before the application object exists.
+  static QString Programme();
+  static QString DonneesJoueur();
+  static QString ReglagesJoueur();
   void ReamorcerAleatoire() override;
   double Aleatoire() override;
 

@@ -103,7 +103,14 @@ constexpr double GaucheMeilleurs = 11880, LargeurMinMeilleurs = 2400, LargeurMax
 } // namespace
 
 Depart::Depart(Plateforme &plateforme, QWidget *parent)
-    : QMainWindow(parent), m_plateforme(plateforme) {
+    : Depart(plateforme,
+             OuvertureBase::Lancer(plateforme.FichierProgramme(), plateforme.DossierDonneesJoueur(),
+                                   plateforme.DossierReglagesJoueur()),
+             parent) {}
+
+Depart::Depart(Plateforme &plateforme, OuvertureBase ouverture, QWidget *parent)
+    : QMainWindow(parent), m_plateforme(plateforme), m_emplacements(ouverture.Lieux()),
+      m_ouverture(std::move(ouverture)) {
   setObjectName(QStringLiteral("Depart"));
   setFont(Police(8.25));
   ChronoPartie.setObjectName(QStringLiteral("ChronoPartie"));
@@ -112,23 +119,8 @@ Depart::Depart(Plateforme &plateforme, QWidget *parent)
   // Ticks keep to the second: 46 of them take 46 seconds.
   ChronoPartie.setTimerType(Qt::PreciseTimer);
   connect(&ChronoPartie, &QTimer::timeout, this, &Depart::ChronoPartie_Timer);
-  // Deriving the game database's key takes tens of milliseconds: it runs on
-  // another core while the window is built, and Form_Load takes the open
-  // connection, or its failure, at its own step.
-  // An installed game first makes or refreshes the player's copy there.
-  const QString programme = QFileInfo(m_plateforme.FichierProgramme()).absolutePath();
-  const QString installe =
-      QDir::cleanPath(QDir(programme).filePath(QString::fromUtf8(Installation::DonneesRelatives)));
-  m_emplacements = Emplacements::Choisir(
-      programme, QFileInfo::exists(programme + QStringLiteral("/Vocadix.dat")),
-      QFileInfo::exists(installe + QStringLiteral("/Vocadix.dat")) ? installe : QString(),
-      m_plateforme.DossierDonneesJoueur(), m_plateforme.DossierReglagesJoueur());
-  m_ouverture = std::async(std::launch::async, [emplacements = m_emplacements] {
-    const QString base = emplacements.Donnees + QStringLiteral("Vocadix.dat");
-    if (!emplacements.Modele.isEmpty())
-      CopieJoueur::Preparer(emplacements.Modele, base);
-    return MoteurBase::OuvrirBase(base, false, false, QString::fromLatin1(CleBase::Connexion));
-  });
+  // The game database is opened on another core while the window is built;
+  // Form_Load takes the open connection, or its failure, at its own step.
   CreerControles();
   qApp->installEventFilter(this);
 }
@@ -284,7 +276,7 @@ bool Depart::Form_Load() {
                             .arg(VersionAppli::Majeure)
                             .arg(VersionAppli::Mineure);
   try {
-    BaseJeu = m_ouverture.get();
+    BaseJeu = m_ouverture.Attendre();
   } catch (const ErreurBase &erreur) {
     m_plateforme.AfficherMessage(this, titre, erreur.Texte(), Plateforme::Icone::Arret);
     m_codeSortie = 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/OuvertureBase.h"
 #include "data/VueDonnees.h"
 #include "rules/Cadran.h"
 #include "rules/Emplacements.h"
@@ -32,6 +33,8 @@ class Depart : public QMainWindow {
 
 public:
   explicit Depart(Plateforme &plateforme, QWidget *parent = nullptr);
+  // With the game database's opening already under way.
+  Depart(Plateforme &plateforme, OuvertureBase ouverture, QWidget *parent = nullptr);
   ~Depart() override;
 
   // Runs once before the window is shown; false when the program must end
@@ -135,7 +138,7 @@ private:
   VueDonnees DataDico;
   BarreEtat *Barre = nullptr;
 
-  std::future<std::unique_ptr<MoteurBase>> m_ouverture;
+  OuvertureBase m_ouverture;
   std::unique_ptr<MoteurBase> BaseJeu;
   std::future<std::shared_ptr<const Solveur>> m_preparation;
   std::shared_ptr<const Solveur> m_solveur;
