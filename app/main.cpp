@@ -42,6 +42,9 @@ int main(int argc, char **argv) {
   Mesurer("chargement");
   depart.showMaximized();
   QTimer::singleShot(0, [] { Mesurer("pret"); });
+  // The sound player comes on the other core once the window is up; a sound
+  // asked for before waits for it.
+  QTimer::singleShot(0, &depart, [&plateforme] { plateforme.PrechargerSon(); });
   // The longest words of each draw come from an index built on the other
   // core once the window is up.
   QTimer::singleShot(0, &depart, &Depart::PreparerSolveur);

@@ -18,7 +18,7 @@ import time
 
 sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from ecran import Ecran, Echec, Programme, finir, proteger_signaux  # noqa: E402
+from ecran import Ecran, Echec, Programme, annexes_du_jeu, finir, proteger_signaux  # noqa: E402
 
 ATTENDU = 46.0
 TITRE = "Vocadix 2.1"
@@ -51,8 +51,8 @@ def lancer_compte_a_rebours(ecran, run):
     raise Echec(f"le compte à rebours n'a pas démarré (écran : {capture})")
 
 
-def mesurer(ecran, executable, base):
-    with Programme(ecran, executable, [base]) as run:
+def mesurer(ecran, executable, annexes):
+    with Programme(ecran, executable, annexes) as run:
         run.demarrer()
         run.attendre("pret", 60)
         ecran.attendre_fenetre(TITRE)
@@ -87,7 +87,7 @@ def main():
                   f"charge {os.getloadavg()[0]:.2f} sur {os.cpu_count()} cœurs")
             ecarts = []
             for _ in range(args.fois):
-                duree = mesurer(ecran, executable, base)
+                duree = mesurer(ecran, executable, annexes_du_jeu(args.construction))
                 ecart = duree - ATTENDU
                 ecarts.append(ecart)
                 print(f"compte à rebours : {duree:.3f} s (écart {ecart * 1000:+.0f} ms)",

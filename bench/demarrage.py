@@ -9,7 +9,7 @@ number of times, alternately, on one private display under openbox.
     /usr/bin/python3 bench/demarrage.py [build folder] [--fois N]
 
 The build folder is configured with -DVOCADIX_MESURES=ON (default
-/work/build-mesures) and holds bin/vocadix, bin/Vocadix.dat and
+/work/build-mesures) and holds bin/vocadix, bin/Vocadix.dat, bin/vocadix_son.so and
 bench/bench_fenetre_nue."""
 
 import argparse
@@ -20,9 +20,9 @@ import time
 
 sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from ecran import Ecran, Echec, Programme, proteger_signaux  # noqa: E402
+from ecran import Ecran, Echec, Programme, annexes_du_jeu, proteger_signaux  # noqa: E402
 
-OBJECTIF_RAPPORT = 1.5
+OBJECTIF_RAPPORT = 1.3
 OBJECTIF_REPOS = 0.5  # percent of one core
 DELAI_PRET = 60.0
 
@@ -67,7 +67,7 @@ def main():
     args = options.parse_args()
 
     jeu = (os.path.join(args.construction, "bin", "vocadix"),
-           [os.path.join(args.construction, "bin", "Vocadix.dat")])
+           annexes_du_jeu(args.construction))
     nue = (os.path.join(args.construction, "bench", "bench_fenetre_nue"), [])
     for fichier in (jeu[0], *jeu[1], nue[0]):
         if not os.path.isfile(fichier):

@@ -145,6 +145,17 @@ class Ecran:
                        env=self.environnement(), check=True)
 
 
+def annexes_du_jeu(construction):
+    """The files a copy of the game takes beside its executable: its
+    database, and its sound module where the build has one."""
+    bin_ = os.path.join(construction, "bin")
+    annexes = [os.path.join(bin_, "Vocadix.dat")]
+    module = os.path.join(bin_, "vocadix_son.so")
+    if os.path.isfile(module):
+        annexes.append(module)
+    return annexes
+
+
 class Programme:
     """One run of an executable copied, with the files it needs, into a
     throw-away folder (the game refuses a second start from one folder)."""

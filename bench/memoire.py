@@ -18,7 +18,7 @@ import time
 sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from ecran import Ecran, Echec, Programme, proteger_signaux  # noqa: E402
+from ecran import Ecran, Echec, Programme, annexes_du_jeu, proteger_signaux  # noqa: E402
 
 DELAI = 60.0
 # A build without the index prints no "solveur" moment: its memory is read
@@ -29,7 +29,7 @@ PLAFOND_MIO = 10.0
 
 def crete(ecran, construction):
     executable = os.path.join(construction, "bin", "vocadix")
-    annexes = [os.path.join(construction, "bin", "Vocadix.dat")]
+    annexes = annexes_du_jeu(construction)
     with Programme(ecran, executable, annexes) as run:
         run.demarrer()
         run.attendre("pret", DELAI)

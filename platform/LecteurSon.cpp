@@ -51,3 +51,7 @@ bool LecteurSon::Jouer(const QByteArray &image) {
   m_sortie->start(&m_lecture);
   return m_sortie->error() == QAudio::NoError;
 }
+
+extern "C" Q_DECL_EXPORT SortieSon *vocadix_sortie_son() {
+  return new LecteurSon;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SortieSon.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QObject>
@@ -7,19 +9,17 @@
 
 class QAudioSink;
 
-// Plays wave images from memory on the default audio output without waiting.
-// A new sound cuts the one still playing; with no output, or an image or a
-// format the output refuses, it stays silent.
-class LecteurSon : public QObject {
+// The sound player over Qt Multimedia, built into the sound module: see
+// ChargeurSon.
+class LecteurSon : public QObject, public SortieSon {
   Q_OBJECT
 
 public:
   explicit LecteurSon(QObject *parent = nullptr);
   ~LecteurSon() override;
 
-  // Returns false when the image is not played.
-  bool Jouer(const QByteArray &image);
-  void Arreter();
+  bool Jouer(const QByteArray &image) override;
+  void Arreter() override;
 
 private:
   std::unique_ptr<QAudioSink> m_sortie;

@@ -2,6 +2,8 @@
 
 #include "rules/Twips.h"
 
+#include "Installation.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDesktopServices>
@@ -15,7 +17,16 @@
 #include <chrono>
 #include <cmath>
 
-PlateformeQt::PlateformeQt(AfficheurAide afficherAide) : m_afficherAide(std::move(afficherAide)) {}
+PlateformeQt::PlateformeQt(AfficheurAide afficherAide)
+    : m_son(DossiersModules()), m_afficherAide(std::move(afficherAide)) {}
+
+QStringList PlateformeQt::DossiersModules() {
+  // Beside the program (the build folder, a portable copy), else where the
+  // installed game's modules lie.
+  const QString dossier = QFileInfo(Programme()).absolutePath();
+  return {dossier, QDir::cleanPath(
+                       QDir(dossier).filePath(QString::fromUtf8(Installation::ModulesRelatifs)))};
+}
 
 PlateformeQt::~PlateformeQt() = default;
 
@@ -41,7 +52,7 @@ void PlateformeQt::AfficherAide(QWidget *parent, const QString &fichier) {
 }
 
 void PlateformeQt::JouerSon(const QByteArray &image) {
-  m_lecteur.Jouer(image);
+  m_son.Jouer(image);
 }
 
 int PlateformeQt::LargeurEcranTwips() const {

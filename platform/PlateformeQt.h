@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LecteurSon.h"
+#include "platform/ChargeurSon.h"
 #include "platform/Plateforme.h"
 
 #include <QLockFile>
@@ -29,15 +29,19 @@ public:
   QString DossierDonneesJoueur() const override;
   QString DossierReglagesJoueur() const override;
   QDateTime Maintenant() const override;
+  // Loads the sound player on another thread, once the window is up.
+  void PrechargerSon() { m_son.Precharger(); }
   // The same three places, known before the application object exists.
   static QString Programme();
   static QString DonneesJoueur();
   static QString ReglagesJoueur();
+  // Where the sound module is looked for.
+  static QStringList DossiersModules();
   void ReamorcerAleatoire() override;
   double Aleatoire() override;
 
 private:
-  LecteurSon m_lecteur;
+  ChargeurSon m_son;
   std::unique_ptr<QLockFile> m_verrou;
   AfficheurAide m_afficherAide;
   std::mt19937_64 m_generateur;

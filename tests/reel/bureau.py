@@ -284,6 +284,10 @@ class Seance:
         os.mkdir(dossier)
         shutil.copy2(executable, os.path.join(dossier, "vocadix"))
         shutil.copy2(base, os.path.join(dossier, "Vocadix.dat"))
+        # The sound player's module, as the build folder has it.
+        module = os.path.join(os.path.dirname(executable), "vocadix_son.so")
+        if os.path.isfile(module):
+            shutil.copy2(module, dossier)
         return dossier
 
 

@@ -8,6 +8,7 @@ player's data folder, and the installed files are byte for byte unchanged.
 Usage: test_installation.py BUILD_FOLDER KEY
 """
 
+import glob
 import hashlib
 import os
 import pwd
@@ -60,6 +61,9 @@ class Installation:
                         f"share/icons/hicolor/scalable/apps/{ID}.svg",
                         f"share/icons/hicolor/48x48/apps/{ID}.png", "share/man/man6/vocadix.6.gz"):
             verifier(os.path.isfile(os.path.join(self.prefixe, attendu)), f"{attendu} not installed")
+        # The sound player's module, in the game's own folder of libraries.
+        verifier(glob.glob(os.path.join(self.prefixe, "lib", "*", "vocadix", "vocadix_son.so")),
+                 "lib/<multiarch>/vocadix/vocadix_son.so not installed")
         # Read-only for everyone but root, who is not the player.
         for dossier, sous, fichiers in os.walk(self.prefixe):
             for nom in sous + fichiers:
@@ -127,6 +131,9 @@ class Installation:
         attendre(lambda: dialogue not in self.fenetres(processus), "the dialog to close")
         self.quitter(processus, journal)
         verifier(self.scores() == ["MAX|0"], f"scores of the player's copy: {self.scores()}")
+        # The sounds of the game were asked for: the installed player was found.
+        sortie = bureau._lire(journal)
+        verifier("pas de son" not in sortie, f"the installed game has no sound player:\n{sortie}")
 
     def quitter(self, processus, journal):
         self.ecran.touche("ctrl+q")

@@ -1,6 +1,7 @@
-// Plays the game's sounds through the real LecteurSon following a script of
-// "sound@milliseconds" steps, e.g. `JoueSons 4@0 9@800 fin@3000`, so that a
-// recording of the output can be checked against the wave files.
+// Plays the game's sounds through the real sound module, loaded as the game
+// loads it, following a script of "sound@milliseconds" steps, e.g.
+// `JoueSons 4@0 9@800 fin@3000`, so that a recording of the output can be
+// checked against the wave files.
 //
 // Each line on stdout carries a CLOCK_MONOTONIC time in seconds, the clock
 // Python's time.monotonic() reads, so the recording can be lined up:
@@ -8,7 +9,7 @@
 //   jeu <sound> <time before Jouer> <time after Jouer> <ok|refus>
 //   fin <time>
 
-#include "platform/LecteurSon.h"
+#include "platform/ChargeurSon.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
@@ -92,7 +93,10 @@ int main(int argc, char *argv[]) {
   std::printf("sortie %s\n", sortie.isNull() ? "(aucune)" : qPrintable(sortie.description()));
   std::fflush(stdout);
 
-  LecteurSon lecteur;
+  // Loading starts now and the first step does not wait for its end, as
+  // when a player starts a game at once.
+  ChargeurSon lecteur({QStringLiteral(VOCADIX_DOSSIER_PROGRAMME)});
+  lecteur.Precharger();
   int refus = 0;
   for (const Etape &etape : std::as_const(etapes)) {
     QTimer::singleShot(etape.instant, Qt::PreciseTimer, &application, [&, etape] {
