@@ -42,36 +42,49 @@ QString CauseAvantOuverture(const QString &fichier) {
 
 std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool exclusif,
                                                    bool lectureSeule, const QString &connexion,
-                                                   Partage partage) {
+                                                   Partage partage, const QByteArray &cleDerivee) {
   if (const QString cause = CauseAvantOuverture(fichier); !cause.isEmpty())
     throw ErreurBase(Action::Ouvrir, fichier, cause);
 
-  sqlite3 *base = nullptr;
-  const int options = lectureSeule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-  if (const int code =
-          sqlite3_open_v2(QFile::encodeName(fichier).constData(), &base, options, nullptr);
-      code != SQLITE_OK) {
-    sqlite3_close(base);
-    throw ErreurBase(Action::Ouvrir, fichier, ErreurBase::Cause(code));
-  }
-  std::unique_ptr<MoteurBase> moteur(new MoteurBase(base, fichier));
+  const auto ouvrir = [&](const QByteArray &cle) {
+    sqlite3 *base = nullptr;
+    const int options = lectureSeule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (const int code =
+            sqlite3_open_v2(QFile::encodeName(fichier).constData(), &base, options, nullptr);
+        code != SQLITE_OK) {
+      sqlite3_close(base);
+      throw ErreurBase(Action::Ouvrir, fichier, ErreurBase::Cause(code));
+    }
+    std::unique_ptr<MoteurBase> moteur(new MoteurBase(base, fichier));
+    if (!cle.isEmpty() && sqlite3_key(base, cle.constData(), int(cle.size())) != SQLITE_OK)
+      moteur->Echec(int(Action::Ouvrir), sqlite3_errcode(base));
+    if (exclusif)
+      moteur->Lire(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
 
-  const QByteArray cle = MotDePasse(connexion).toUtf8();
-  if (!cle.isEmpty() && sqlite3_key(base, cle.constData(), int(cle.size())) != SQLITE_OK)
-    moteur->Echec(int(Action::Ouvrir), sqlite3_errcode(base));
-  if (exclusif)
-    moteur->Lire(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+    // The key is only checked when the first page is read.
+    try {
+      const auto tables = moteur->Lire(QStringLiteral(
+          "SELECT name FROM sqlite_master WHERE type = 'table' AND name IN ('DICO', 'SCORES')"));
+      if (tables.lignes.size() != 2)
+        throw ErreurBase(Action::Ouvrir, fichier,
+                         QStringLiteral("le fichier ne contient pas les tables du jeu"));
+    } catch (const ErreurBase &e) {
+      throw ErreurBase(Action::Ouvrir, fichier, e.CauseSeule());
+    }
+    return moteur;
+  };
 
-  // The key is only checked when the first page is read.
-  try {
-    const auto tables = moteur->Lire(QStringLiteral(
-        "SELECT name FROM sqlite_master WHERE type = 'table' AND name IN ('DICO', 'SCORES')"));
-    if (tables.lignes.size() != 2)
-      throw ErreurBase(Action::Ouvrir, fichier,
-                       QStringLiteral("le fichier ne contient pas les tables du jeu"));
-  } catch (const ErreurBase &e) {
-    throw ErreurBase(Action::Ouvrir, fichier, e.CauseSeule());
+  std::unique_ptr<MoteurBase> moteur;
+  const QByteArray motDePasse = MotDePasse(connexion).toUtf8();
+  if (!cleDerivee.isEmpty() && !motDePasse.isEmpty()) {
+    try {
+      moteur = ouvrir(cleDerivee);
+    } catch (const ErreurBase &) {
+      // Another salt, or not the game's file: the password says which.
+    }
   }
+  if (!moteur)
+    moteur = ouvrir(motDePasse);
   if (partage == Partage::Partagee) {
     const QMutexLocker verrou(&verrouOuvertes);
     Ouvertes().insert(Cle(fichier), moteur.get());

@@ -22,7 +22,8 @@ OuvertureBase OuvertureBase::Lancer(const QString &programme, const QString &don
     const QString base = lieux.Donnees + QStringLiteral("Vocadix.dat");
     if (!lieux.Modele.isEmpty())
       CopieJoueur::Preparer(lieux.Modele, base);
-    return MoteurBase::OuvrirBase(base, false, false, QString::fromLatin1(CleBase::Connexion));
+    return MoteurBase::OuvrirBase(base, false, false, QString::fromLatin1(CleBase::Connexion),
+                                  MoteurBase::Partage::Partagee, CleBase::Derivee);
   });
   return ouverture;
 }

@@ -1,6 +1,7 @@
 // The program that builds the game database: it creates the file when absent,
 // renews only the dictionary afterwards, and never loses the players' scores.
 
+#include "data/ErreurBase.h"
 #include "data/MoteurBase.h"
 #include "data/VueDonnees.h"
 #include "tests/BaseEssai.h"
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 class TestCreeBase : public QObject {
   Q_OBJECT
@@ -96,6 +98,45 @@ private Q_SLOTS:
     QCOMPARE(Lancer(), 0);
     QCOMPARE(Dictionnaire(), QStringList{"CHAT"});
     QVERIFY(!QFile::exists(Base() + QStringLiteral(".nouveau")));
+  }
+
+  // The game's file is made with the game's salt, so that the key derived
+  // for it ahead opens it; a file made with another salt, or another
+  // password, is still told apart by the password itself.
+  void laCleDeriveeOuvreLaBaseDuJeuEtSeulementElle_data() {
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<bool>("ouverte");
+    QTest::newRow("faite par creebase") << "creebase" << true;
+    QTest::newRow("autre sel") << "autre sel" << true;
+    QTest::newRow("autre mot de passe") << "autre mot de passe" << false;
+  }
+  void laCleDeriveeOuvreLaBaseDuJeuEtSeulementElle() {
+    QFETCH(QString, fichier);
+    QFETCH(bool, ouverte);
+    QVERIFY2(CleBase::Derivee[0] != '\0', "la construction n'a pas dérivé la clé");
+    const QByteArray derivee(CleBase::Derivee);
+    const QByteArray sel = QByteArray::fromHex(derivee.mid(2 + 64, 32));
+    std::unique_ptr<BaseEssai> autre;
+    QString chemin = Base();
+    if (fichier == QLatin1String("creebase")) {
+      EcrireListe("CHAT\nCHIEN\n");
+      QCOMPARE(Lancer(), 0);
+      QCOMPARE(Octets().left(16), sel);
+    } else {
+      autre = std::make_unique<BaseEssai>(
+          QStringList{QStringLiteral("CHAT")}, QList<BaseEssai::Score>{},
+          fichier == QLatin1String("autre sel") ? QByteArray(CleBase::Cle) : QByteArray("autre"));
+      chemin = autre->Fichier();
+      QVERIFY(autre->Octets().left(16) != sel);
+    }
+    try {
+      auto moteur = MoteurBase::OuvrirBase(chemin, false, false, BaseEssai::Connexion,
+                                           MoteurBase::Partage::Privee, derivee);
+      QVERIFY(ouverte);
+      QVERIFY(!moteur->Lire(QStringLiteral("SELECT NOM FROM DICO")).lignes.isEmpty());
+    } catch (const ErreurBase &e) {
+      QVERIFY2(!ouverte, qPrintable(e.Texte()));
+    }
   }
 
   void uneListeFautiveOuUnAutreMotDePasseLaissentLaBaseIntacte_data() {

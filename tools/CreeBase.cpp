@@ -7,6 +7,8 @@
 #include "ListeMots.h"
 #include "data/MoteurBase.h"
 
+#include "CleBase.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <cstdio>
@@ -118,7 +120,10 @@ int main(int argc, char **argv) {
   const QString provisoire = cible + QStringLiteral(".nouveau");
   QFile::remove(provisoire);
   {
-    Base base(provisoire, true, cle);
+    // The game's own file takes the game's salt, so that it opens without
+    // deriving its key; the password opens it all the same.
+    const bool duJeu = cle == CleBase::Cle && CleBase::Derivee[0] != '\0';
+    Base base(provisoire, true, duJeu ? QByteArray(CleBase::Derivee) : cle);
     base.Remplir(mots, empreinte);
   }
   if (!QFile::rename(provisoire, cible))

@@ -94,6 +94,7 @@ QIcon BanqueImages::Image(int index) {
 }
 
 QIcon BanqueImages::IconeProgramme() {
-  return QIcon(
-      new IconeRendue(QStringLiteral(":/images/vocadix-%1.png"), {16, 24, 32, 48, 64, 128}));
+  // The sizes a window manager shows a window's own icon at; the desktop's
+  // menus and docks take the installed theme's, larger ones.
+  return QIcon(new IconeRendue(QStringLiteral(":/images/vocadix-%1.png"), {16, 32, 48, 64}));
 }
