@@ -7,12 +7,17 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 OuvertureBase OuvertureBase::Lancer(const QString &programme, const QString &donneesJoueur,
                                     const QString &reglagesJoueur) {
   const QString dossier = QFileInfo(programme).absolutePath();
   const QString installe =
       QDir::cleanPath(QDir(dossier).filePath(QString::fromUtf8(Installation::DonneesRelatives)));
+  // Qt takes the first thread that uses it for the program's main thread:
+  // the caller, before the opening's thread makes its files' objects, so
+  // that the application object made afterwards here is in the main thread.
+  QThread::currentThread();
   OuvertureBase ouverture;
   ouverture.m_lieux = Emplacements::Choisir(
       dossier, QFileInfo::exists(dossier + QStringLiteral("/Vocadix.dat")),
