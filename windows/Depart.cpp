@@ -109,8 +109,7 @@ Depart::Depart(Plateforme &plateforme, QWidget *parent)
              parent) {}
 
 Depart::Depart(Plateforme &plateforme, OuvertureBase ouverture, QWidget *parent)
-    : QMainWindow(parent), m_plateforme(plateforme), m_emplacements(ouverture.Lieux()),
-      m_ouverture(std::move(ouverture)) {
+    : QMainWindow(parent), m_plateforme(plateforme), m_ouverture(std::move(ouverture)) {
   setObjectName(QStringLiteral("Depart"));
   setFont(Police(8.25));
   ChronoPartie.setObjectName(QStringLiteral("ChronoPartie"));
@@ -258,9 +257,9 @@ bool Depart::Form_Load() {
     return false;
   }
   G.CheminAppli = QFileInfo(m_plateforme.FichierProgramme()).absolutePath() + u'/';
-  G.CheminDonnees = m_emplacements.Donnees;
-  G.CheminReglages = m_emplacements.Reglages;
-  G.CheminDocuments = m_emplacements.Documents;
+  G.CheminDonnees = m_ouverture.Lieux().Donnees;
+  G.CheminReglages = m_ouverture.Lieux().Reglages;
+  G.CheminDocuments = m_ouverture.Lieux().Documents;
   m_fichierAide = G.CheminDocuments + QStringLiteral("Vocadix.hlp");
 
   const Reglages reglages = Reglages::Lire(G.CheminReglages + QStringLiteral("Vocadix.ini"));
@@ -422,7 +421,7 @@ void Depart::Form_QueryUnload() {
   ChronoPartie.stop();
   // The player's settings folder of an installed game may not exist before
   // its first save; a portable copy's own folder is never made again.
-  if (!m_emplacements.Modele.isEmpty())
+  if (!m_ouverture.Lieux().Modele.isEmpty())
     QDir().mkpath(G.CheminReglages);
   const QString fichier = G.CheminReglages + QStringLiteral("Vocadix.ini");
   QString cause;

@@ -3,7 +3,6 @@
 #include "data/OuvertureBase.h"
 #include "data/VueDonnees.h"
 #include "rules/Cadran.h"
-#include "rules/Emplacements.h"
 #include "rules/Globales.h"
 #include "rules/Manche.h"
 #include "rules/Tirage.h"
@@ -105,7 +104,6 @@ private:
 
   Plateforme &m_plateforme;
   Globales G;
-  Emplacements m_emplacements;
   int m_codeSortie = 0;
   int m_procedures = 0; // game procedures under way, to refuse re-entry
   bool m_termine = false;
