@@ -92,6 +92,22 @@ std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool 
   return moteur;
 }
 
+std::unique_ptr<MoteurBase> MoteurBase::CreerBase(const QString &fichier, const QByteArray &cle) {
+  sqlite3 *base = nullptr;
+  if (const int code = sqlite3_open_v2(QFile::encodeName(fichier).constData(), &base,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+      code != SQLITE_OK) {
+    sqlite3_close(base);
+    throw ErreurBase(Action::Ouvrir, fichier, ErreurBase::Cause(code));
+  }
+  std::unique_ptr<MoteurBase> moteur(new MoteurBase(base, fichier));
+  if (sqlite3_key(base, cle.constData(), int(cle.size())) != SQLITE_OK)
+    moteur->Echec(int(Action::Ouvrir), sqlite3_errcode(base));
+  // The key is only checked when the first page is read.
+  moteur->Lire(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+  return moteur;
+}
+
 MoteurBase::MoteurBase(sqlite3 *base, const QString &fichier) : m_base(base), m_fichier(fichier) {}
 
 MoteurBase::~MoteurBase() {

@@ -36,6 +36,10 @@ public:
                                                 bool lectureSeule, const QString &connexion,
                                                 Partage partage = Partage::Partagee,
                                                 const QByteArray &cleDerivee = {});
+  // A private connection to a file that may not exist yet, for the tool that
+  // makes the game's files: created when missing, opened with the raw key
+  // `cle` (a password, or "x'<key><salt>'"), whatever tables it holds.
+  static std::unique_ptr<MoteurBase> CreerBase(const QString &fichier, const QByteArray &cle);
   ~MoteurBase();
   MoteurBase(const MoteurBase &) = delete;
   MoteurBase &operator=(const MoteurBase &) = delete;
