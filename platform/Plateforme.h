@@ -1,5 +1,8 @@
 #pragma once
 
+#include "rules/Hasard.h"
+#include "rules/Icone.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -9,11 +12,12 @@ class QWidget;
 
 // Everything the game asks of its platform that a test cannot do for real:
 // the boxes and dialogs that wait for the player, the shell, the help viewer,
-// the sound card, the screen, the other copies of the program, the clock.
+// the sound card, the screen, the other copies of the program, the clock, and
+// the draw's random numbers (Hasard), re-seeded from the clock.
 // The program uses PlateformeQt; the tests use a recording fake.
-class Plateforme {
+class Plateforme : public Hasard {
 public:
-  enum class Icone { Arret, Question };
+  using Icone = ::Icone;
 
   virtual ~Plateforme() = default;
 
@@ -37,9 +41,4 @@ public:
   virtual QString DossierDonneesJoueur() const = 0;
   virtual QString DossierReglagesJoueur() const = 0;
   virtual QDateTime Maintenant() const = 0;
-
-  // The random-number generator: re-seeded from the clock, then giving
-  // numbers uniform in [0, 1).
-  virtual void ReamorcerAleatoire() = 0;
-  virtual double Aleatoire() = 0;
 };

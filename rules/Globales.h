@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The game state shared by the main window and its dialogs.
+// What the main window and its dialogs share: where the files are, the
+// titles, the options.
 struct Globales {
   QString CheminAppli;     // the program folder, ending with "/"
   QString CheminDonnees;   // folder of the game database: the program's, or the player's
@@ -13,6 +14,7 @@ struct Globales {
   QString DateAppli;       // the executable's date, "16/04/2000 à 13:46"
   QString OptionSon = QStringLiteral("O");
   QString OptionMessage = QStringLiteral("O");
-  qint16 PointsJeu = 0;   // points of the last verified round
-  qint16 ScorePartie = 0; // total of the game
+
+  // The game database.
+  QString FichierBase() const { return CheminDonnees + QStringLiteral("Vocadix.dat"); }
 };

@@ -2,6 +2,7 @@
 // the name field, the refusals, the grid, the reset, and the failures of the
 // database along the way.
 
+#include "platform/Bruitage.h"
 #include "rules/Globales.h"
 #include "tests/FenetreEssai.h"
 #include "windows/Enregistre.h"
@@ -31,13 +32,18 @@ QList<BaseEssai::Score> Dix(int plusBas = 12) {
 struct Jeu {
   FenetreEssai essai;
   Globales G;
-  QLabel message;
+  qint16 total;
+  QLabel message; // the main window's guidance line, as the dialog sets it
+  Bruitage bruitage{essai.plateforme, G};
 
-  explicit Jeu(const QList<BaseEssai::Score> &scores, int total = 30) : essai({}, scores) {
+  explicit Jeu(const QList<BaseEssai::Score> &scores, int total = 30)
+      : essai({}, scores), total(qint16(total)) {
     essai.Charger();
     G = essai.Fenetre().Etat();
-    G.ScorePartie = qint16(total);
     message.setText(QStringLiteral("ancien texte"));
+  }
+  void Guider(Enregistre &d) {
+    QObject::connect(&d, &Enregistre::Guider, &message, &QLabel::setText);
   }
 };
 
@@ -71,7 +77,8 @@ class TestDialoguesScores : public QObject {
 private Q_SLOTS:
   void leDialogueEstDisposeCommeSonImage() {
     Jeu jeu({});
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     QCOMPARE(d.size(), QSize(616, 440));
     QCOMPARE(d.windowTitle(), QString());
     QCOMPARE(Champ(d)->geometry(), QRect(64, 176, 313, 41));
@@ -102,7 +109,8 @@ private Q_SLOTS:
     QFETCH(QString, tape);
     QFETCH(QString, lu);
     Jeu jeu({});
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     d.show();
     Taper(Champ(d), tape);
     QCOMPARE(Champ(d)->text(), lu);
@@ -112,7 +120,8 @@ private Q_SLOTS:
 
   void entreeEtEchapNeFontRien() {
     Jeu jeu({});
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     d.show();
     QTest::keyClicks(Champ(d), QStringLiteral("lea"));
     QTest::keyClick(Champ(d), Qt::Key_Return);
@@ -124,7 +133,8 @@ private Q_SLOTS:
 
   void unNomCollEGardeSaCasseMaisPasPlusDeQuinzeCaracteres() {
     Jeu jeu({});
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     d.show();
     QApplication::clipboard()->setText(QStringLiteral("Jean-Édouard de la Fontaine"));
     Champ(d)->paste();
@@ -133,7 +143,8 @@ private Q_SLOTS:
 
   void unNomVideEstRefuseEtLeDialogueResteOuvert() {
     Jeu jeu({});
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     d.show();
     Bouton(d, "Valider")->click();
     QVERIFY(d.isVisible());
@@ -148,7 +159,8 @@ private Q_SLOTS:
 
   void unNomEstEnregistreTelQuelAvecLaDateDuJour() {
     Jeu jeu(Dix().mid(0, 3), 27);
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     d.show();
     QApplication::clipboard()->setText(QStringLiteral("  O'Brien \"X\" "));
     Champ(d)->paste();
@@ -174,7 +186,8 @@ private Q_SLOTS:
     QFETCH(QString, mot);
     Jeu jeu(Dix(), total);
     const auto avant = jeu.essai.base.Scores();
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     d.show();
     Taper(Champ(d), QStringLiteral("léa"));
     Bouton(d, "Valider")->click();
@@ -191,7 +204,8 @@ private Q_SLOTS:
   void annulerNEnregistreRienMemeMessagesCoupes() {
     Jeu jeu({});
     jeu.message.hide();
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     d.show();
     QTest::keyClicks(Champ(d), QStringLiteral("paul"));
     Bouton(d, "Annuler")->click();
@@ -204,7 +218,8 @@ private Q_SLOTS:
   void uneBaseEnPanneALEnregistrementLeDitEtFermeLeDialogue() {
     Jeu jeu({});
     jeu.essai.base.Executer("DROP TABLE SCORES");
-    Enregistre d(jeu.essai.plateforme, jeu.G, &jeu.message);
+    Enregistre d(jeu.essai.plateforme, jeu.G, jeu.total);
+    jeu.Guider(d);
     d.show();
     QTest::keyClicks(Champ(d), QStringLiteral("paul"));
     Bouton(d, "Valider")->click();
@@ -220,7 +235,7 @@ private Q_SLOTS:
     auto table = Dix();
     table[3].score = QVariant(); // a game without a total
     Jeu jeu(table);
-    Scores d(jeu.essai.plateforme, jeu.G, [](qint16) {});
+    Scores d(jeu.essai.plateforme, jeu.G, jeu.bruitage);
     QCOMPARE(d.windowTitle(), QStringLiteral("Liste des 10 meilleurs scores"));
     QCOMPARE(d.size(), QSize(285, 263));
     for (int c = 0; c < 3; ++c)
@@ -251,7 +266,7 @@ private Q_SLOTS:
               {QStringLiteral("DOUZE"), 4, QStringLiteral("2026-04-02")},
               {QStringLiteral("TREIZE"), 3, QStringLiteral("2026-04-03")}};
     Jeu jeu(table);
-    Scores d(jeu.essai.plateforme, jeu.G, [](qint16) {});
+    Scores d(jeu.essai.plateforme, jeu.G, jeu.bruitage);
     QCOMPARE(Cellule(d, 11, 0), QStringLiteral("ONZE"));
     QVERIFY(jeu.essai.plateforme.boites.isEmpty());
   }
@@ -259,14 +274,14 @@ private Q_SLOTS:
   void laRemiseAZeroVideTableEtGrille() {
     Jeu jeu(Dix());
     {
-      Scores d(jeu.essai.plateforme, jeu.G, [](qint16) {});
+      Scores d(jeu.essai.plateforme, jeu.G, jeu.bruitage);
       d.findChild<QPushButton *>(QStringLiteral("RAZ"))->click();
       for (int l = 0; l < Scores::Lignes; ++l)
         for (int c = 0; c < 3; ++c)
           QVERIFY(Cellule(d, l, c).isEmpty());
       QVERIFY(jeu.essai.base.Scores().isEmpty());
     }
-    Scores rouvert(jeu.essai.plateforme, jeu.G, [](qint16) {});
+    Scores rouvert(jeu.essai.plateforme, jeu.G, jeu.bruitage);
     QVERIFY(Cellule(rouvert, 1, 0).isEmpty());
   }
 
@@ -281,8 +296,8 @@ private Q_SLOTS:
     QFETCH(QList<int>, joues);
     Jeu jeu({});
     jeu.G.OptionSon = son;
-    QList<int> sons;
-    Scores d(jeu.essai.plateforme, jeu.G, [&sons](qint16 n) { sons << n; });
+    const QList<int> &sons = jeu.essai.plateforme.sons;
+    Scores d(jeu.essai.plateforme, jeu.G, jeu.bruitage);
     d.show();
     d.findChild<QPushButton *>(QStringLiteral("Valider"))->click();
     QVERIFY(!d.isVisible());
@@ -301,8 +316,8 @@ private Q_SLOTS:
   void chaqueFermetureAgitCommeOk() {
     QFETCH(QString, maniere);
     Jeu jeu(Dix());
-    QList<int> sons;
-    Scores d(jeu.essai.plateforme, jeu.G, [&sons](qint16 n) { sons << n; });
+    const QList<int> &sons = jeu.essai.plateforme.sons;
+    Scores d(jeu.essai.plateforme, jeu.G, jeu.bruitage);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     auto *ok = d.findChild<QPushButton *>(QStringLiteral("Valider"));
@@ -325,7 +340,7 @@ private Q_SLOTS:
 
   void laRemiseAZeroAgitAuClavierQuandElleALeFocus() {
     Jeu jeu(Dix());
-    Scores d(jeu.essai.plateforme, jeu.G, [](qint16) {});
+    Scores d(jeu.essai.plateforme, jeu.G, jeu.bruitage);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     auto *raz = d.findChild<QPushButton *>(QStringLiteral("RAZ"));
@@ -337,7 +352,7 @@ private Q_SLOTS:
 
   void laGrilleEtOkSontCentresDansLaZoneCliente() {
     Jeu jeu(Dix());
-    Scores d(jeu.essai.plateforme, jeu.G, [](qint16) {});
+    Scores d(jeu.essai.plateforme, jeu.G, jeu.bruitage);
     // Whatever room the platform leaves inside the frame.
     d.setFixedSize(d.width() - 40, d.height());
     d.Form_Load();
@@ -351,7 +366,7 @@ private Q_SLOTS:
   void uneTableIlisibleLeDitEtLaisseLeDialogueUtilisable() {
     Jeu jeu({});
     jeu.essai.base.Executer("DROP TABLE SCORES");
-    Scores d(jeu.essai.plateforme, jeu.G, [](qint16) {});
+    Scores d(jeu.essai.plateforme, jeu.G, jeu.bruitage);
     QCOMPARE(jeu.essai.plateforme.DerniereBoite().texte,
              QStringLiteral("Le tableau des scores n'a pas pu être lu.\n\nImpossible de lire la "
                             "base de jeu « %1/Vocadix.dat » : la table SCORES n'existe pas.")

@@ -150,7 +150,7 @@ private Q_SLOTS:
     essai.Clic(QStringLiteral("Verification"));
     essai.Clic(QStringLiteral("Verification"));
     QCOMPARE(essai.plateforme.boites.size(), 1);
-    QCOMPARE(essai.Fenetre().Etat().ScorePartie, 6);
+    QCOMPARE(essai.Fenetre().Deroulement().ScorePartie(), 6);
     QCOMPARE(essai.Texte(QStringLiteral("Score")), QStringLiteral("6 points"));
   }
 
@@ -322,11 +322,11 @@ private Q_SLOTS:
                                          "la table DICO n'existe pas.")
                               .arg(essai.Dossier()));
     QVERIFY(essai.Actif(QStringLiteral("Verification")));
-    QCOMPARE(essai.Fenetre().Etat().ScorePartie, 0);
+    QCOMPARE(essai.Fenetre().Deroulement().ScorePartie(), 0);
 
     essai.base.Executer("ALTER TABLE MOTS RENAME TO DICO");
     essai.Clic(QStringLiteral("Verification"));
-    QCOMPARE(essai.Fenetre().Etat().ScorePartie, 6);
+    QCOMPARE(essai.Fenetre().Deroulement().ScorePartie(), 6);
     QVERIFY(!essai.Actif(QStringLiteral("Verification")));
   }
 };

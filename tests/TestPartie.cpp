@@ -109,7 +109,7 @@ private Q_SLOTS:
     QVERIFY(essai.TableauVierge());
     QVERIFY(essai.Texte(QStringLiteral("Decompteur")).isEmpty());
     QVERIFY(!essai.Fenetre().findChild<QTimer *>(QStringLiteral("ChronoPartie"))->isActive());
-    QCOMPARE(essai.Fenetre().Etat().ScorePartie, 0);
+    QCOMPARE(essai.Fenetre().Deroulement().ScorePartie(), 0);
     QCOMPARE(essai.Fenetre().Modele().NumeroJeu(), 0);
     QVERIFY(essai.Fenetre().Modele().Mot().isEmpty());
   }
@@ -196,7 +196,7 @@ private Q_SLOTS:
     QCOMPARE(p.DerniereBoite().icone, Icone::Arret);
     QCOMPARE(essai.Texte(QStringLiteral("Message")), avant); // no "continue" on the last round
     QCOMPARE(essai.Texte(QStringLiteral("Score")), QStringLiteral("36 points"));
-    QCOMPARE(essai.Fenetre().Etat().ScorePartie, 36);
+    QCOMPARE(essai.Fenetre().Deroulement().ScorePartie(), 36);
     QCOMPARE(Drapeaux(essai), QStringLiteral("100000"));
     const QStringList points = {"6", "0", "0", "0", "7", "1", "6", "9", "0", "7"};
     for (int k = 0; k < 10; ++k)

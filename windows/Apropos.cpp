@@ -186,11 +186,7 @@ Apropos::Apropos(Plateforme &plateforme, const Globales &globales, QWidget *pare
 QLabel *Apropos::Etiquette(QWidget *parent, const QString &nom, double haut) {
   auto *etiquette = new QLabel(parent);
   etiquette->setObjectName(nom);
-  etiquette->setAutoFillBackground(true);
-  QPalette couleurs = etiquette->palette();
-  couleurs.setColor(QPalette::Window, Qt::white);
-  couleurs.setColor(QPalette::WindowText, Qt::black);
-  etiquette->setPalette(couleurs);
+  Disposition::Colorer(etiquette, Qt::black, Qt::white);
   Placer(etiquette, 60, haut, LargeurInfos, nom == QLatin1String("Description") ? 420 : 330);
   return etiquette;
 }

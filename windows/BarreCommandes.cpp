@@ -29,6 +29,56 @@ const std::pair<const char *, const char *> Raccourcis[] = {
     {"Aide", "F1"},
     {"Quitter", "Ctrl+Q"},
 };
+
+using Style = BarreCommandes::Style;
+struct Emplacement {
+  const char *cle;
+  Style style;
+  int image;
+  const char *infobulle;
+};
+// The command bar, position 1 first.
+const Emplacement Commandes[] = {
+    {"", Style::Separateur, 0, ""},
+    {"NouvellePartie", Style::Simple, 1, "Nouvelle partie"},
+    {"NouveauJeu", Style::Simple, 2, "Nouveau jeu"},
+    {"", Style::Separateur, 0, ""},
+    {"Consonnes", Style::Simple, 3, "Tirage des consonnes"},
+    {"Voyelles", Style::Simple, 4, "Tirage des voyelles"},
+    {"", Style::Separateur, 0, ""},
+    {"Stop", Style::Simple, 5, "Arrêt"},
+    {"Verification", Style::Simple, 6, "Vérification du mot"},
+    {"", Style::Separateur, 0, ""},
+    {"Scores", Style::Simple, 7, "Tableau des scores"},
+    {"", Style::Separateur, 0, ""},
+    {"AvecSon", Style::Bascule, 8, "Retrait du son"},
+    {"AvecMessage", Style::Bascule, 14, "Désactiver l'aide au déroulement de la partie"},
+    {"", Style::Separateur, 0, ""},
+    {"Apropos", Style::Simple, 13, "A propos"},
+    {"", Style::Separateur, 0, ""},
+    {"Aide", Style::Simple, 11, "Un peu d'aide ?"},
+    {"Quitter", Style::Simple, 10, "Quitter"},
+};
+
+// The two forms of an option button: while its option is on, and off. Its
+// key names the state it shows, its tooltip the action of a click.
+struct Forme {
+  const char *cle;
+  int image;
+  bool enfonce;
+  const char *infobulle;
+};
+struct Option {
+  int position;
+  Forme allumee, eteinte;
+};
+const Option Options[] = {
+    {13, {"AvecSon", 8, false, "Retrait du son"}, {"SansSon", 9, true, "Activation du son"}},
+    {14,
+     {"AvecMessage", 14, false, "Désactiver l'aide au déroulement de la partie"},
+     {"SansMessage", 15, true, "Activer l'aide au déroulement de la partie"}},
+};
+
 } // namespace
 
 BarreCommandes::BarreCommandes(QWidget *parent) : QToolBar(parent) {
@@ -39,7 +89,7 @@ BarreCommandes::BarreCommandes(QWidget *parent) : QToolBar(parent) {
   setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
-void BarreCommandes::Inserer(int position, const QString &cle, Style style, int image) {
+QAction *BarreCommandes::Inserer(int position, const QString &cle, Style style, int image) {
   Q_ASSERT(position >= 1 && position <= Nombre() + 1);
   QAction *avant = m_positions.value(position - 1);
   QAction *bouton;
@@ -50,8 +100,6 @@ void BarreCommandes::Inserer(int position, const QString &cle, Style style, int 
     bouton = new QAction(BanqueImages::Image(image), QString(), this);
     bouton->setObjectName(cle);
     bouton->setCheckable(style == Style::Bascule);
-    connect(bouton, &QAction::triggered, this,
-            [this, bouton] { Q_EMIT ButtonClick(bouton->objectName()); });
   }
   bouton->setProperty(ProprieteImage, image);
   bouton->setProperty(ProprieteStyle, int(style));
@@ -63,6 +111,30 @@ void BarreCommandes::Inserer(int position, const QString &cle, Style style, int 
   // there as the button's key binding.
   if (auto *outil = qobject_cast<QToolButton *>(widgetForAction(bouton)))
     outil->setShortcut(Raccourci(cle));
+  return bouton;
+}
+
+void BarreCommandes::Garnir() {
+  for (const Emplacement &c : Commandes) {
+    const int position = Nombre() + 1;
+    Inserer(position, QString::fromLatin1(c.cle), c.style, c.image);
+    if (c.style != Style::Separateur)
+      DefinirInfobulle(position, QString::fromUtf8(c.infobulle));
+  }
+}
+
+QAction *BarreCommandes::BasculerOption(int position, bool &allumee) {
+  const Option &option =
+      *std::find_if(std::begin(Options), std::end(Options),
+                    [position](const Option &o) { return o.position == position; });
+  allumee = Cle(position) != QLatin1String(option.allumee.cle);
+  const Forme &forme = allumee ? option.allumee : option.eteinte;
+  Retirer(position);
+  QAction *bouton = Inserer(position, QString::fromLatin1(forme.cle), Style::Simple, forme.image);
+  if (forme.enfonce)
+    DefinirEnfonce(position, true);
+  DefinirInfobulle(position, QString::fromUtf8(forme.infobulle));
+  return bouton;
 }
 
 QKeySequence BarreCommandes::Raccourci(const QString &cle) {

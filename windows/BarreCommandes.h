@@ -16,9 +16,18 @@ public:
 
   explicit BarreCommandes(QWidget *parent = nullptr);
 
+  // The game's nineteen positions, the option buttons in their form for an
+  // option that is on.
+  void Garnir();
+  // Puts the other form of the option button at `position` (13, sound; 14,
+  // guidance messages) in its place and returns it; `allumee` tells whether
+  // the option it shows is now on.
+  QAction *BasculerOption(int position, bool &allumee);
+
   // Inserts at `position` (1 to Nombre() + 1) a button showing image `image`
-  // of the image bank, or a separator.
-  void Inserer(int position, const QString &cle, Style style, int image = 0);
+  // of the image bank, or a separator; returns it, for its command to be
+  // connected to its `triggered` signal.
+  QAction *Inserer(int position, const QString &cle, Style style, int image = 0);
   void Retirer(int position);
   int Nombre() const { return int(m_positions.size()); }
 
@@ -35,10 +44,6 @@ public:
   // The keyboard shortcut of a command, empty for none.
   static QKeySequence Raccourci(const QString &cle);
   bool Actif(const QString &cle) const;
-
-Q_SIGNALS:
-  // A click on an enabled button, with its key.
-  void ButtonClick(const QString &cle);
 
 private:
   QList<QAction *> m_positions;

@@ -1,14 +1,10 @@
 #include "windows/Depart.h"
 
-#include "data/CopieJoueur.h"
-#include "data/Dictionnaire.h"
 #include "data/ErreurBase.h"
 #include "data/MoteurBase.h"
 #include "platform/Plateforme.h"
-#include "rules/Mesures.h"
 #include "rules/Reglages.h"
 #include "rules/Revelation.h"
-#include "rules/Solveur.h"
 #include "rules/Twips.h"
 #include "windows/Apropos.h"
 #include "windows/BanqueImages.h"
@@ -22,22 +18,21 @@
 #include "windows/Surface.h"
 #include "windows/Tuile.h"
 
-#include "CleBase.h"
-#include "Installation.h"
 #include "VersionAppli.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 
 namespace {
 
+using Disposition::Colorer;
 using Disposition::Placer;
 using Disposition::Police;
-using Style = BarreCommandes::Style;
+using Commande = Partie::Commande;
 
 const QColor GrisClair(192, 192, 192);
 const QColor GrisRecap(224, 224, 224);
@@ -48,54 +43,17 @@ const QColor Bleu(0, 0, 255);
 const QColor Blanc(255, 255, 255);
 const QColor GrisFonce(64, 64, 64);
 
-struct Commande {
-  const char *cle;
-  Style style;
-  int image;
-  const char *infobulle;
-};
-// The command bar, position 1 first.
-const Commande Commandes[] = {
-    {"", Style::Separateur, 0, ""},
-    {"NouvellePartie", Style::Simple, 1, "Nouvelle partie"},
-    {"NouveauJeu", Style::Simple, 2, "Nouveau jeu"},
-    {"", Style::Separateur, 0, ""},
-    {"Consonnes", Style::Simple, 3, "Tirage des consonnes"},
-    {"Voyelles", Style::Simple, 4, "Tirage des voyelles"},
-    {"", Style::Separateur, 0, ""},
-    {"Stop", Style::Simple, 5, "Arrêt"},
-    {"Verification", Style::Simple, 6, "Vérification du mot"},
-    {"", Style::Separateur, 0, ""},
-    {"Scores", Style::Simple, 7, "Tableau des scores"},
-    {"", Style::Separateur, 0, ""},
-    {"AvecSon", Style::Bascule, 8, "Retrait du son"},
-    {"AvecMessage", Style::Bascule, 14, "Désactiver l'aide au déroulement de la partie"},
-    {"", Style::Separateur, 0, ""},
-    {"Apropos", Style::Simple, 13, "A propos"},
-    {"", Style::Separateur, 0, ""},
-    {"Aide", Style::Simple, 11, "Un peu d'aide ?"},
-    {"Quitter", Style::Simple, 10, "Quitter"},
+// The six game commands' keys, in the order of Partie::Commande, and their slots.
+const std::pair<const char *, void (Partie::*)()> CommandesJeu[] = {
+    {"NouvellePartie", &Partie::ProcNouvellePartie},
+    {"NouveauJeu", &Partie::ProcNouveauJeu},
+    {"Consonnes", &Partie::ProcTirageConsonnes},
+    {"Voyelles", &Partie::ProcTirageVoyelles},
+    {"Stop", &Partie::ProcStop},
+    {"Verification", &Partie::ProcVerification},
 };
 
-void Colorer(QWidget *controle, const QColor &texte, const QColor &fond) {
-  QPalette p = controle->palette();
-  p.setColor(QPalette::WindowText, texte);
-  p.setColor(QPalette::Window, fond);
-  controle->setPalette(p);
-  controle->setAutoFillBackground(true);
-}
-
-// Counts a game procedure as under way for as long as it runs.
-class EnCours {
-public:
-  explicit EnCours(int &compteur) : m_compteur(compteur) { ++m_compteur; }
-  ~EnCours() { --m_compteur; }
-  EnCours(const EnCours &) = delete;
-  EnCours &operator=(const EnCours &) = delete;
-
-private:
-  int &m_compteur;
-};
+constexpr int PositionSon = 13, PositionMessage = 14;
 
 // The twips of the column beside the recap, and the least width that shows it.
 constexpr double GaucheMeilleurs = 11880, LargeurMinMeilleurs = 2400, LargeurMaxMeilleurs = 6000;
@@ -112,15 +70,12 @@ Depart::Depart(Plateforme &plateforme, OuvertureBase ouverture, QWidget *parent)
     : QMainWindow(parent), m_plateforme(plateforme), m_ouverture(std::move(ouverture)) {
   setObjectName(QStringLiteral("Depart"));
   setFont(Police(8.25));
-  ChronoPartie.setObjectName(QStringLiteral("ChronoPartie"));
-  ChronoPartie.setParent(this); // found by name like every control; destroyed as a member first
-  ChronoPartie.setInterval(1000);
-  // Ticks keep to the second: 46 of them take 46 seconds.
-  ChronoPartie.setTimerType(Qt::PreciseTimer);
-  connect(&ChronoPartie, &QTimer::timeout, this, &Depart::ChronoPartie_Timer);
+  m_partie.setParent(this); // found by name like every control; destroyed as a member first
   // The game database is opened on another core while the window is built;
   // Form_Load takes the open connection, or its failure, at its own step.
   CreerControles();
+  RelierCommandes();
+  SuivrePartie();
   qApp->installEventFilter(this);
 }
 
@@ -160,13 +115,7 @@ void Depart::CreerControles() {
   setWindowIcon(BanqueImages::IconeProgramme());
 
   BarreBoutons = new BarreCommandes(m_surface);
-  for (const Commande &c : Commandes) {
-    const int position = BarreBoutons->Nombre() + 1;
-    BarreBoutons->Inserer(position, QString::fromLatin1(c.cle), c.style, c.image);
-    if (c.style != Style::Separateur)
-      BarreBoutons->DefinirInfobulle(position, QString::fromUtf8(c.infobulle));
-  }
-  connect(BarreBoutons, &BarreCommandes::ButtonClick, this, &Depart::BarreBoutons_ButtonClick);
+  BarreBoutons->Garnir();
 
   Message = new QLabel(m_surface);
   Message->setObjectName(QStringLiteral("Message"));
@@ -244,9 +193,53 @@ void Depart::CreerControles() {
   setStatusBar(Barre);
 }
 
-void Depart::Afficher(const QString &texte, bool question) {
-  m_plateforme.AfficherMessage(this, G.TitreAppli, texte,
-                               question ? Plateforme::Icone::Question : Plateforme::Icone::Arret);
+// Each command to its own slot: the game's to the game, the others to the
+// window. The option buttons are connected each time they are put back.
+void Depart::RelierCommandes() {
+  for (const auto &[cle, procedure] : CommandesJeu)
+    connect(BarreBoutons->Bouton(QLatin1String(cle)), &QAction::triggered, &m_partie, procedure);
+  const std::pair<const char *, void (Depart::*)()> autres[] = {
+      {"Scores", &Depart::ProcScores},
+      {"Apropos", &Depart::ProcApropos},
+      {"Aide", &Depart::ProcAide},
+      {"Quitter", &Depart::Terminer},
+  };
+  for (const auto &[cle, procedure] : autres)
+    connect(BarreBoutons->Bouton(QLatin1String(cle)), &QAction::triggered, this, procedure);
+  for (const int position : {PositionSon, PositionMessage})
+    connect(BarreBoutons->Bouton(position), &QAction::triggered, this,
+            [this, position] { Basculer(position); });
+}
+
+// What the game says, shown.
+void Depart::SuivrePartie() {
+  Partie *partie = &m_partie;
+  connect(partie, &Partie::PhaseChangee, this, &Depart::MontrerPhase);
+  connect(partie, &Partie::GuidageChange, Message, &QLabel::setText);
+  connect(partie, &Partie::TuilesChangees, this, &Depart::MontrerTuiles);
+  connect(partie, &Partie::ResultatChange, this, &Depart::MontrerRecap);
+  connect(partie, &Partie::CompteurChange, this, [this](qint16 numeroJeu) {
+    ComptePartie->setText(numeroJeu ? QStringLiteral("Jeu n° %1").arg(numeroJeu) : QString());
+  });
+  connect(partie, &Partie::ScoreChange, Score, &QLabel::setText);
+  connect(partie, &Partie::CadranDemarre, this, &Depart::MontrerCadran);
+  connect(partie, &Partie::PointAjoute, this, [this](const Cadran::Point &point) {
+    m_surface->AjouterPoint(EnPixels(point.x, point.y), float(point.rayon * Dpi() / 1440.0));
+  });
+  connect(partie, &Partie::DecompteChange, this,
+          [this](qint16 decompte) { Decompteur->setText(QString::number(decompte)); });
+  connect(partie, &Partie::CadranEfface, this, &Depart::MasquerCadran);
+  connect(partie, &Partie::Repeindre, this, qOverload<>(&QWidget::repaint));
+  connect(partie, &Partie::SonDemande, this, [this](::Son son) { m_bruitage.Jouer(son); });
+  connect(partie, &Partie::Avis, this, &Depart::Afficher);
+  connect(partie, &Partie::PartieTerminee, this, [this](qint16 total, int meilleur) {
+    MontrerBilan(total, meilleur);
+    OuvrirEnregistre(total);
+  });
+}
+
+void Depart::Afficher(const QString &texte, Icone icone) {
+  m_plateforme.AfficherMessage(this, G.TitreAppli, texte, icone);
 }
 
 bool Depart::Form_Load() {
@@ -261,14 +254,16 @@ bool Depart::Form_Load() {
   G.CheminReglages = m_ouverture.Lieux().Reglages;
   G.CheminDocuments = m_ouverture.Lieux().Documents;
   m_fichierAide = G.CheminDocuments + QStringLiteral("Vocadix.hlp");
+  m_correcteur.DefinirFichier(G.FichierBase());
+  m_resolveur.DefinirFichier(G.FichierBase());
 
   const Reglages reglages = Reglages::Lire(G.CheminReglages + QStringLiteral("Vocadix.ini"));
   G.OptionSon = reglages.OptionSon;
   G.OptionMessage = reglages.OptionMessage;
   if (G.OptionSon == QLatin1String("N"))
-    ProcAvecSon();
+    Basculer(PositionSon);
   if (G.OptionMessage == QLatin1String("N"))
-    ProcAvecMessage();
+    Basculer(PositionMessage);
 
   const QString titre = QStringLiteral("%1 %2.%3")
                             .arg(QString::fromUtf8(VersionAppli::Produit))
@@ -277,7 +272,7 @@ bool Depart::Form_Load() {
   try {
     BaseJeu = m_ouverture.Attendre();
   } catch (const ErreurBase &erreur) {
-    m_plateforme.AfficherMessage(this, titre, erreur.Texte(), Plateforme::Icone::Arret);
+    m_plateforme.AfficherMessage(this, titre, erreur.Texte(), Icone::Arret);
     m_codeSortie = 1;
     return false;
   }
@@ -297,12 +292,7 @@ bool Depart::Form_Load() {
                                     QStringLiteral("  -  Version ") + G.VersionAppli);
 
   DisposerAuDemarrage();
-  Message->setText(QStringLiteral("Cliquez sur Nouvelle partie"));
-  for (const char *cle : {"Consonnes", "Voyelles", "NouveauJeu", "Stop", "Verification"})
-    BarreBoutons->Activer(QString::fromLatin1(cle), false);
-  Score->clear();
-  G.PointsJeu = 0;
-  ComptePartie->clear();
+  m_partie.Initialiser();
   return true;
 }
 
@@ -318,6 +308,7 @@ void Depart::DisposerAuDemarrage() {
     }
   Barre->Disposer(dpi);
   BarreBoutons->setGeometry(0, 0, width(), Twips::EnPixels(645, dpi));
+  m_partie.DefinirGaucheTitreTirages(Twips::DepuisPixels(TitreTirages->x(), dpi));
 }
 
 void Depart::resizeEvent(QResizeEvent *evenement) {
@@ -347,41 +338,9 @@ void Depart::DisposerMeilleurs() {
 }
 
 void Depart::BarreBoutons_ButtonClick(const QString &cle) {
-  if (cle == QLatin1String("Quitter")) {
-    Terminer();
-    return;
-  }
-  // A click queued while a procedure lets events run would land in the
-  // middle of it: it is dropped, as if the command were still busy.
-  if (m_procedures > 0)
-    return;
-  EnCours enCours(m_procedures);
-  if (cle == QLatin1String("NouvellePartie"))
-    ProcNouvellePartie();
-  else if (cle == QLatin1String("NouveauJeu"))
-    ProcNouveauJeu();
-  else if (cle == QLatin1String("Consonnes"))
-    ProcTirageConsonnes();
-  else if (cle == QLatin1String("Voyelles"))
-    ProcTirageVoyelles();
-  else if (cle == QLatin1String("Stop"))
-    ProcStop();
-  else if (cle == QLatin1String("Verification"))
-    ProcVerification();
-  else if (cle == QLatin1String("Scores"))
-    ProcScores();
-  else if (cle == QLatin1String("AvecSon"))
-    ProcAvecSon();
-  else if (cle == QLatin1String("SansSon"))
-    ProcSansSon();
-  else if (cle == QLatin1String("AvecMessage"))
-    ProcAvecMessage();
-  else if (cle == QLatin1String("SansMessage"))
-    ProcSansMessage();
-  else if (cle == QLatin1String("Apropos"))
-    ProcApropos();
-  else if (cle == QLatin1String("Aide"))
-    QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+  // A disabled button takes no click.
+  if (QAction *bouton = BarreBoutons->Bouton(cle))
+    bouton->trigger();
 }
 
 bool Depart::eventFilter(QObject *objet, QEvent *evenement) {
@@ -418,7 +377,7 @@ void Depart::Terminer() {
 void Depart::Form_QueryUnload() {
   if (std::exchange(m_termine, true))
     return;
-  ChronoPartie.stop();
+  m_partie.Interrompre();
   // The player's settings folder of an installed game may not exist before
   // its first save; a portable copy's own folder is never made again.
   if (!m_ouverture.Lieux().Modele.isEmpty())
@@ -432,192 +391,51 @@ void Depart::Form_QueryUnload() {
                  .arg(fichier, cause));
 }
 
-void Depart::ProcJoueSon(qint16 n) {
-  QFile ressource(QStringLiteral(":/sons/%1.wav").arg(n));
-  ressource.open(QIODevice::ReadOnly);
-  SonEnCours = ressource.readAll();
-  m_plateforme.JouerSon(SonEnCours);
-  QCoreApplication::processEvents();
+void Depart::ProcAide() {
+  if (Libre())
+    QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
 }
 
-void Depart::MasquerCadran() {
-  for (QWidget *ligne : {Haut, Bas, Gauche, Droite})
-    ligne->hide();
-  Decompteur->hide();
-  Decompteur->clear();
-}
-
-void Depart::ProcNouvellePartie() {
-  // The countdown of a round left behind stops before anything else can run.
-  ChronoPartie.stop();
-  if (G.OptionSon == QLatin1String("O"))
-    ProcJoueSon(1);
-  Message->clear();
-  G.PointsJeu = 0;
-  G.ScorePartie = 0;
-  BarreBoutons->Activer(QStringLiteral("NouveauJeu"), true);
-  BarreBoutons->Activer(QStringLiteral("Consonnes"), false);
-  BarreBoutons->Activer(QStringLiteral("Voyelles"), false);
-  // No round yet: the tiles empty and hidden, nothing to move, no results.
-  m_manche.NouvellePartie();
-  MontrerTuiles();
-  Score->clear();
-  ComptePartie->clear();
-  BarreBoutons->Activer(QStringLiteral("Verification"), false);
-  BarreBoutons->Activer(QStringLiteral("Stop"), false);
-  m_plateforme.ReamorcerAleatoire();
-  ChronoPartie.stop();
-  for (int k = 0; k < Manche::NombreJeux; ++k)
-    MontrerRecap(k);
-  for (QLabel *bilan : {BilanPartie, Score}) {
-    bilan->clear();
-    bilan->setToolTip(QString());
-    bilan->setAccessibleDescription(QString());
-  }
-  MasquerCadran();
-  m_surface->EffacerPoints();
-  repaint();
-  QCoreApplication::processEvents();
-  repaint();
-  Message->setText(QStringLiteral("Cliquez sur Nouveau jeu"));
-}
-
-void Depart::ProcNouveauJeu() {
-  ChronoPartie.stop();
-  if (G.OptionSon == QLatin1String("O"))
-    ProcJoueSon(6);
-  Message->setText(QStringLiteral("Cliquez sur Consonnes ou Voyelles"));
-
-  const qint16 jeu = m_manche.NumeroJeu();
-  m_manche.ClorePoints(G.PointsJeu);
-  if (jeu > 0) {
-    MontrerRecap(jeu - 1);
-    Reveler();
-  }
-
-  if (m_manche.DernierJeu()) {
-    AfficherFinDePartie();
-    FinirPartie();
+void Depart::ProcScores() {
+  if (!Libre())
     return;
-  }
-
-  BarreBoutons->Activer(QStringLiteral("Stop"), false);
-  BarreBoutons->Activer(QStringLiteral("Verification"), false);
-  // The next round: its tiles hidden and unmarked, its pools full again.
-  m_manche.NouveauJeu();
-  MontrerTuiles();
-  ComptePartie->setText(QStringLiteral("Jeu n° %1").arg(m_manche.NumeroJeu()));
-  BarreBoutons->Activer(QStringLiteral("Consonnes"), true);
-  BarreBoutons->Activer(QStringLiteral("Voyelles"), true);
-  m_plateforme.ReamorcerAleatoire();
-  ChronoPartie.stop();
-  MasquerCadran();
-  m_surface->EffacerPoints();
-  repaint();
+  m_bruitage.Jouer(::Son::Scores);
+  ::Scores dialogue(m_plateforme, G, m_bruitage, this);
+  m_plateforme.ExecuterDialogue(dialogue);
 }
 
-void Depart::AfficherFinDePartie() {
-  Afficher(QStringLiteral("Cette partie est terminée !!\n\nVotre score est de %1 points !")
-               .arg(G.ScorePartie));
-}
-
-void Depart::ProcStop() {
-  if (m_manche.NombreMarquees() == 0) {
-    Message->setText(
-        QStringLiteral("Vous devez double-cliquer sur la dernière lettre du mot créé !!!"));
+void Depart::ProcApropos() {
+  if (!Libre())
     return;
-  }
-  // The round ends before the sound lets a queued tick or click run: the
-  // word taken is the one marked when Stop was clicked.
-  ChronoPartie.stop();
-  m_manche.InterdireDeplacement();
-  m_manche.InterdireMarquage();
-  if (G.OptionSon == QLatin1String("O"))
-    ProcJoueSon(9);
-  BarreBoutons->Activer(QStringLiteral("Verification"), true);
-  m_manche.Arreter();
-  BarreBoutons->Activer(QStringLiteral("Stop"), false);
-  MontrerRecap(m_manche.NumeroJeu() - 1);
-  Message->setText(QStringLiteral("Cliquez sur Vérification"));
+  Apropos dialogue(m_plateforme, G, this);
+  // Placed by the program rather than the window manager: a frameless
+  // window's place is otherwise not always known to Qt, and assistive
+  // technology would be told wrong positions for its controls.
+  dialogue.move(frameGeometry().center() - dialogue.rect().center());
+  m_plateforme.ExecuterDialogue(dialogue);
 }
 
-void Depart::FinirPartie() {
-  BarreBoutons->Activer(QStringLiteral("Consonnes"), false);
-  BarreBoutons->Activer(QStringLiteral("Voyelles"), false);
-  BarreBoutons->Activer(QStringLiteral("NouveauJeu"), false);
-  // A game ends once: the round it ended in can no longer be stopped,
-  // verified or timed out.
-  BarreBoutons->Activer(QStringLiteral("Stop"), false);
-  BarreBoutons->Activer(QStringLiteral("Verification"), false);
-  ChronoPartie.stop();
-  m_manche.InterdireDeplacement();
-  m_manche.InterdireMarquage();
-  MontrerBilan();
-  OuvrirEnregistre();
-}
-
-void Depart::ProcAvecSon() {
-  BarreBoutons->Retirer(13);
-  BarreBoutons->Inserer(13, QStringLiteral("SansSon"), Style::Simple, 9);
-  BarreBoutons->DefinirEnfonce(13, true);
-  BarreBoutons->DefinirInfobulle(13, QStringLiteral("Activation du son"));
-  G.OptionSon = QStringLiteral("N");
-}
-
-void Depart::ProcSansSon() {
-  BarreBoutons->Retirer(13);
-  BarreBoutons->Inserer(13, QStringLiteral("AvecSon"), Style::Simple, 8);
-  BarreBoutons->DefinirInfobulle(13, QStringLiteral("Retrait du son"));
-  G.OptionSon = QStringLiteral("O");
-}
-
-void Depart::ProcAvecMessage() {
-  BarreBoutons->Retirer(14);
-  BarreBoutons->Inserer(14, QStringLiteral("SansMessage"), Style::Simple, 15);
-  BarreBoutons->DefinirEnfonce(14, true);
-  BarreBoutons->DefinirInfobulle(14, QStringLiteral("Activer l'aide au déroulement de la partie"));
-  Message->hide();
-  G.OptionMessage = QStringLiteral("N");
-}
-
-void Depart::ProcSansMessage() {
-  BarreBoutons->Retirer(14);
-  BarreBoutons->Inserer(14, QStringLiteral("AvecMessage"), Style::Simple, 14);
-  BarreBoutons->DefinirInfobulle(14,
-                                 QStringLiteral("Désactiver l'aide au déroulement de la partie"));
-  Message->show();
-  G.OptionMessage = QStringLiteral("O");
-}
-
-void Depart::ProcTirageConsonnes() {
-  ProcTirage(Tirage::Sorte::Consonne);
-}
-
-void Depart::ProcTirageVoyelles() {
-  ProcTirage(Tirage::Sorte::Voyelle);
-}
-
-// The two draws differ only in their pool.
-void Depart::ProcTirage(Tirage::Sorte sorte) {
-  if (G.OptionSon == QLatin1String("O"))
-    ProcJoueSon(3);
-  m_plateforme.ReamorcerAleatoire();
-  m_manche.Tirer(sorte, [this] { return m_plateforme.Aleatoire(); });
-  MontrerTuiles();
-  ProcSuiteTirage();
-}
-
-void Depart::ProcSuiteTirage() {
-  if (!m_manche.SuiteTirage())
+void Depart::Basculer(int position) {
+  if (!Libre())
     return;
-  BarreBoutons->Activer(QStringLiteral("Consonnes"), false);
-  BarreBoutons->Activer(QStringLiteral("Voyelles"), false);
-  BarreBoutons->Activer(QStringLiteral("Stop"), true);
-  m_manche.OuvrirArrangement();
-  ChronoPartie.start();
-  ProcChrono();
-  MontrerRecap(m_manche.NumeroJeu() - 1);
-  Message->setText(QStringLiteral("Cliquez-glissez pour déplacer les lettres"));
+  bool allumee;
+  QAction *bouton = BarreBoutons->BasculerOption(position, allumee);
+  const QString valeur = allumee ? QStringLiteral("O") : QStringLiteral("N");
+  if (position == PositionSon) {
+    G.OptionSon = valeur;
+  } else {
+    Message->setVisible(allumee);
+    G.OptionMessage = valeur;
+  }
+  connect(bouton, &QAction::triggered, this, [this, position] { Basculer(position); });
+}
+
+void Depart::MontrerPhase(Partie::Phase phase) {
+  const Partie::Etat &etat = Partie::EtatDe(phase);
+  for (int c = 0; c < int(std::size(CommandesJeu)); ++c)
+    BarreBoutons->Activer(QLatin1String(CommandesJeu[c].first), etat.Active(Commande(c)));
+  if (phase == Partie::Phase::PartieOuverte)
+    EffacerBilan();
 }
 
 QPointF Depart::EnPixels(double x, double y) const {
@@ -625,10 +443,9 @@ QPointF Depart::EnPixels(double x, double y) const {
   return {x * echelle, y * echelle};
 }
 
-void Depart::ProcChrono() {
-  const double dpi = Dpi();
-  m_cadran.Demarrer(Twips::DepuisPixels(TitreTirages->x(), dpi));
-  const double cx = m_cadran.CentreX, cy = m_cadran.CentreY, d = m_cadran.DemiCote();
+void Depart::MontrerCadran() {
+  const Cadran &cadran = m_partie.Chrono();
+  const double cx = cadran.CentreX, cy = cadran.CentreY, d = cadran.DemiCote();
   const double cote = 1215;
   Placer(Decompteur, cx - cote / 2, cy - cote / 2, cote, cote);
   Decompteur->show();
@@ -644,56 +461,19 @@ void Depart::ProcChrono() {
   Droite->setGeometry(basDroite.x() - epaisseur, hautGauche.y(), epaisseur, hauteur);
   for (QWidget *ligne : {Haut, Bas, Gauche, Droite})
     ligne->show();
-  ChronoPartie.start();
-  Mesurer("chrono");
 }
 
-void Depart::ChronoPartie_Timer() {
-  // A tick already on its way when the round ended finds the timer stopped.
-  if (!ChronoPartie.isActive())
-    return;
-  if (!m_cadran.Expire()) {
-    const Cadran::Point point = m_cadran.PointSuivant();
-    m_surface->AjouterPoint(EnPixels(point.x, point.y), float(point.rayon * Dpi() / 1440.0));
-    Decompteur->setText(QString::number(m_cadran.Decompte));
-    m_cadran.Avancer();
-    return;
-  }
-  // Expiry, once: the timer stops before the sound or the box lets events run.
-  EnCours enCours(m_procedures);
-  ChronoPartie.stop();
-  m_manche.InterdireDeplacement();
-  m_manche.InterdireMarquage();
-  Mesurer("expiration");
-  Decompteur->setText(QStringLiteral("0"));
-  if (G.OptionSon == QLatin1String("O"))
-    ProcJoueSon(5);
-  Afficher(QStringLiteral("Vous avez dépassé le temps imparti !!!\n\nCe jeu est terminé !"));
-  Reveler();
-  BarreBoutons->Activer(QStringLiteral("Stop"), false);
-  Message->setText(QStringLiteral("Cliquez sur Nouveau jeu pour continuer"));
+void Depart::MasquerCadran() {
+  for (QWidget *ligne : {Haut, Bas, Gauche, Droite})
+    ligne->hide();
+  Decompteur->hide();
+  Decompteur->clear();
+  m_surface->EffacerPoints();
 }
 
 void Depart::Lettre_MouseDown(int k) {
-  if (!m_manche.DeplacementAutorise())
-    return;
-  NumeroOrigine = qint16(k);
-  Lettre[k]->ArmerGlissement();
-}
-
-void Depart::Lettre_DragDrop(int t) {
-  // A drag still under way when the round ended moves nothing.
-  if (m_manche.Deplacer(NumeroOrigine, t))
-    MontrerTuiles();
-}
-
-void Depart::Lettre_DblClick(int k) {
-  if (G.OptionSon == QLatin1String("O"))
-    ProcJoueSon(2);
-  if (!m_manche.Basculer(k))
-    return;
-  Message->setText(QStringLiteral("Cliquez sur Stop pour terminer"));
-  MontrerTuiles();
+  if (m_partie.Lettre_MouseDown(k))
+    Lettre[k]->ArmerGlissement();
 }
 
 void Depart::keyPressEvent(QKeyEvent *evenement) {
@@ -705,7 +485,6 @@ void Depart::keyPressEvent(QKeyEvent *evenement) {
 bool Depart::Lettre_KeyPress(const QKeyEvent &touche) {
   if (touche.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
     return false;
-  bool change;
   switch (touche.key()) {
   case Qt::Key_Enter:
     // Return is the shortcut of Stop and of the verification; the keypad's
@@ -717,30 +496,21 @@ bool Depart::Lettre_KeyPress(const QKeyEvent &touche) {
       }
     return false;
   case Qt::Key_Backspace:
-    change = m_manche.Effacer();
-    break;
+    return m_partie.Effacer();
   case Qt::Key_Escape:
-    change = m_manche.Vider();
-    break;
+    return m_partie.Vider();
   default:
-    if (touche.text().size() != 1)
-      return false;
-    change = m_manche.Taper(touche.text().at(0));
-    break;
+    return touche.text().size() == 1 && m_partie.Taper(touche.text().at(0));
   }
-  if (change) {
-    Message->setText(QStringLiteral("Cliquez sur Stop pour terminer"));
-    MontrerTuiles();
-  }
-  return change;
 }
 
 void Depart::MontrerTuiles() {
+  const Manche &manche = m_partie.Modele();
   const QColor texteNormal = palette().color(QPalette::ButtonText);
   for (int i = 0; i < Manche::NombreTuiles; ++i) {
     Tuile *tuile = Lettre[i];
-    const QChar lettre = m_manche.Lettre(i);
-    const bool marquee = m_manche.Marquee(i);
+    const QChar lettre = manche.Lettre(i);
+    const bool marquee = manche.Marquee(i);
     tuile->DefinirLettre(lettre.isNull() ? QString() : QString(lettre));
     if (tuile->Fond() != (marquee ? Blanc : GrisClair))
       tuile->DefinirFond(marquee ? Blanc : GrisClair);
@@ -755,7 +525,7 @@ void Depart::MontrerTuiles() {
 }
 
 void Depart::MontrerRecap(int k) {
-  const Manche::Resultat &resultat = m_manche.ResultatJeu(k);
+  const Manche::Resultat &resultat = m_partie.Modele().ResultatJeu(k);
   RecapTirages[k]->setText(resultat.tirage);
   RecapSolutions[k]->setText(resultat.mot);
   RecapPoints[k]->setText(resultat.points ? QString::number(*resultat.points) : QString());
@@ -773,116 +543,25 @@ void Depart::MontrerRecap(int k) {
   }
 }
 
-const Solveur *Depart::SolveurPret() {
-  if (!m_preparation.valid() && !m_solveur)
-    PreparerSolveur();
-  if (m_preparation.valid()) {
-    try {
-      m_solveur = m_preparation.get();
-    } catch (const ErreurBase &) {
-      // The verification has its own box for a dictionary that cannot be
-      // read; without the words there is simply nothing to reveal.
-    }
-  }
-  return m_solveur.get();
-}
-
-void Depart::PreparerSolveur() {
-  if (m_preparation.valid() || m_solveur)
-    return;
-  const QString base = G.CheminDonnees + QStringLiteral("Vocadix.dat");
-  m_preparation = std::async(std::launch::async, [base] {
-    auto solveur = std::make_shared<const Solveur>(Dictionnaire::Indexer(base));
-    Mesurer("solveur");
-    return solveur;
-  });
-}
-
-// Once a round is over, the longest words its draw allowed.
-void Depart::Reveler() {
-  const QString tirage = m_manche.TirageAReveler();
-  if (tirage.isEmpty())
-    return;
-  const Solveur *solveur = SolveurPret();
-  if (!solveur)
-    return;
-  m_manche.Reveler(solveur->PlusLongs(tirage));
-  MontrerRecap(m_manche.NumeroJeu() - 1);
-}
-
 // At the end of a game, its total against the best the ten draws allowed.
-void Depart::MontrerBilan() {
-  const QString bilan = Revelation::Bilan(G.ScorePartie, m_manche.MeilleurTotal());
+void Depart::MontrerBilan(qint16 total, int meilleur) {
+  const QString bilan = Revelation::Bilan(total, meilleur);
   BilanPartie->setText(bilan);
   BilanPartie->setAccessibleDescription(bilan);
   Score->setToolTip(bilan);
   Score->setAccessibleDescription(bilan);
 }
 
-void Depart::ProcVerification() {
-  bool trouve;
-  try {
-    DataDico.DefinirFichier(G.CheminDonnees + QStringLiteral("Vocadix.dat"));
-    // The word is bound to the query, never pasted into it.
-    DataDico.DefinirSource(QStringLiteral("Select * from DICO where NOM = ?"), {m_manche.Mot()});
-    DataDico.Rafraichir();
-    trouve = !(DataDico.FinFichier() && DataDico.DebutFichier());
-    DataDico.FermerBase();
-  } catch (const ErreurBase &erreur) {
-    DataDico.FermerBase();
-    Afficher(QStringLiteral("Le mot %1 n'a pas pu être vérifié.\n\n%2")
-                 .arg(m_manche.Mot(), erreur.Texte()));
-    return;
-  }
-  const bool dernier = m_manche.DernierJeu();
-  if (!trouve) {
-    if (G.OptionSon == QLatin1String("O"))
-      ProcJoueSon(7);
-    Afficher(QStringLiteral("Le mot %1 ne figure pas dans le dictionnaire de correction !!!\n\n"
-                            "Désolé, vous ne marquez pas de points !")
-                 .arg(m_manche.Mot()));
-    if (!dernier)
-      Message->setText(QStringLiteral("Cliquez sur Nouveau jeu pour continuer"));
-    BarreBoutons->Activer(QStringLiteral("Verification"), false);
-    G.PointsJeu = 0;
-  } else {
-    if (G.OptionSon == QLatin1String("O"))
-      ProcJoueSon(4);
-    Afficher(QStringLiteral("Le mot %1 figure bien dans le dictionnaire de correction !!!\n\n"
-                            "Félicitations, vous marquez %2 points !")
-                 .arg(m_manche.Mot())
-                 .arg(m_manche.Mot().size()),
-             true);
-    G.PointsJeu = qint16(m_manche.Mot().size());
-    if (!dernier)
-      Message->setText(QStringLiteral("Cliquez sur Nouveau jeu pour continuer"));
-    G.ScorePartie += G.PointsJeu;
-    Score->setText(QStringLiteral("%1 points").arg(G.ScorePartie));
-  }
-  BarreBoutons->Activer(QStringLiteral("Verification"), false);
-  m_manche.DefinirPoints(G.PointsJeu);
-  MontrerRecap(m_manche.NumeroJeu() - 1);
-  Reveler();
-  if (dernier) {
-    AfficherFinDePartie();
-    FinirPartie();
+void Depart::EffacerBilan() {
+  BilanPartie->clear();
+  for (QLabel *bilan : {BilanPartie, Score}) {
+    bilan->setToolTip(QString());
+    bilan->setAccessibleDescription(QString());
   }
 }
 
-void Depart::ProcScores() {
-  if (G.OptionSon == QLatin1String("O"))
-    ProcJoueSon(8);
-  ::Scores dialogue(
-      m_plateforme, G, [this](qint16 n) { ProcJoueSon(n); }, this);
-  m_plateforme.ExecuterDialogue(dialogue);
-}
-
-void Depart::ProcApropos() {
-  Apropos dialogue(m_plateforme, G, this);
-  m_plateforme.ExecuterDialogue(dialogue);
-}
-
-void Depart::OuvrirEnregistre() {
-  Enregistre dialogue(m_plateforme, G, Message, this);
+void Depart::OuvrirEnregistre(qint16 total) {
+  Enregistre dialogue(m_plateforme, G, total, this);
+  connect(&dialogue, &Enregistre::Guider, &m_partie, &Partie::Guider);
   m_plateforme.ExecuterDialogue(dialogue);
 }

@@ -1,32 +1,30 @@
 #pragma once
 
+#include "data/CorrecteurBase.h"
 #include "data/OuvertureBase.h"
-#include "data/VueDonnees.h"
-#include "rules/Cadran.h"
+#include "data/ResolveurBase.h"
+#include "platform/Bruitage.h"
+#include "platform/Plateforme.h"
 #include "rules/Globales.h"
-#include "rules/Manche.h"
-#include "rules/Tirage.h"
+#include "rules/Partie.h"
 
-#include <QByteArray>
 #include <QLabel>
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
-#include <future>
 #include <memory>
 
 class BarreCommandes;
 class BarreEtat;
 class MoteurBase;
-class Plateforme;
+class QAction;
 class QKeyEvent;
-class Solveur;
 class Surface;
 class Tuile;
 
-// The main window: the command bar, the guidance line, the nine letter tiles,
-// the round counter and the game total, the countdown dial, the recap of the
-// ten rounds and the status bar. Each command runs one game procedure.
+// The main window, the view of the game: the command bar, the guidance line,
+// the nine letter tiles, the round counter and the game total, the countdown
+// dial, the recap of the ten rounds and the status bar. Each command runs its
+// own slot of the game; the window shows what the game's signals say.
 class Depart : public QMainWindow {
   Q_OBJECT
 
@@ -41,34 +39,21 @@ public:
   bool Form_Load();
   int CodeSortie() const { return m_codeSortie; }
 
-  void ProcNouvellePartie();
-  void ProcNouveauJeu();
-  void ProcStop();
-  void ProcTirageConsonnes();
-  void ProcTirageVoyelles();
-  void ProcChrono();
-  void ProcVerification();
-  void ProcAvecSon();
-  void ProcSansSon();
-  void ProcAvecMessage();
-  void ProcSansMessage();
-  void ProcJoueSon(qint16 n);
-  void ProcScores();
-  void ProcApropos();
-
   const Globales &Etat() const { return G; }
-  const Manche &Modele() const { return m_manche; }
+  const Partie &Deroulement() const { return m_partie; }
+  const Manche &Modele() const { return m_partie.Modele(); }
 
   // Builds, on another core, the index of the dictionary that reveals the
   // longest words of each draw; called once the window is shown.
-  void PreparerSolveur();
+  void PreparerSolveur() { m_resolveur.Preparer(); }
 
-  // Event handlers of the controls.
+  // Event handlers of the controls. A click on the command bar acts as the
+  // button with that key, when it is enabled.
   void BarreBoutons_ButtonClick(const QString &cle);
-  void ChronoPartie_Timer();
+  void ChronoPartie_Timer() { m_partie.ChronoPartie_Timer(); }
   void Lettre_MouseDown(int k);
-  void Lettre_DragDrop(int t);
-  void Lettre_DblClick(int k);
+  void Lettre_DragDrop(int t) { m_partie.Lettre_DragDrop(t); }
+  void Lettre_DblClick(int k) { m_partie.Lettre_DblClick(k); }
   // A key typed in the main window; true when it changed the word.
   bool Lettre_KeyPress(const QKeyEvent &touche);
 
@@ -80,23 +65,31 @@ protected:
 
 private:
   void CreerControles();
+  void RelierCommandes();
+  void SuivrePartie();
   void DisposerAuDemarrage();
-  void ProcTirage(Tirage::Sorte sorte);
-  void ProcSuiteTirage();
-  void FinirPartie();
-  void OuvrirEnregistre();
+  // The commands that are not the game's own wait while a game procedure
+  // lets events run.
+  bool Libre() const { return !m_partie.Occupee(); }
+  void ProcScores();
+  void ProcApropos();
+  void ProcAide();
+  // Switches the option button at this position to its other form, and its
+  // option with it.
+  void Basculer(int position);
+  void MontrerPhase(Partie::Phase phase);
   void MontrerTuiles();
   void MontrerRecap(int k);
-  void Reveler();
-  void MontrerBilan();
+  void MontrerCadran();
+  void MasquerCadran();
+  void MontrerBilan(qint16 total, int meilleur);
+  void EffacerBilan();
+  void OuvrirEnregistre(qint16 total);
   void DisposerMeilleurs();
-  const Solveur *SolveurPret();
-  void AfficherFinDePartie();
   QPointF EnPixels(double x, double y) const;
   void Form_QueryUnload();
   void Terminer();
-  void Afficher(const QString &texte, bool question = false);
-  void MasquerCadran();
+  void Afficher(const QString &texte, Icone icone = Icone::Arret);
   QLabel *Panneau(const QString &nom, int gauche, int haut, int largeur, int hauteur,
                   const QColor &texte, double points);
   QLabel *Etiquette(const QString &nom, int gauche, int haut, int largeur, int hauteur);
@@ -104,8 +97,11 @@ private:
 
   Plateforme &m_plateforme;
   Globales G;
+  Bruitage m_bruitage{m_plateforme, G};
+  CorrecteurBase m_correcteur;
+  ResolveurBase m_resolveur;
+  Partie m_partie{m_correcteur, m_resolveur, m_plateforme};
   int m_codeSortie = 0;
-  int m_procedures = 0; // game procedures under way, to refuse re-entry
   bool m_termine = false;
 
   // Controls, under the names the game knows them by.
@@ -132,20 +128,9 @@ private:
   QWidget *Gauche = nullptr;
   QWidget *Bas = nullptr;
   QWidget *Droite = nullptr;
-  QTimer ChronoPartie;
-  VueDonnees DataDico;
   BarreEtat *Barre = nullptr;
 
   OuvertureBase m_ouverture;
   std::unique_ptr<MoteurBase> BaseJeu;
-  std::future<std::shared_ptr<const Solveur>> m_preparation;
-  std::shared_ptr<const Solveur> m_solveur;
   QString m_fichierAide;
-  QByteArray SonEnCours;
-
-  // The rounds of the game, which the tiles and the recap show, and the
-  // countdown.
-  Manche m_manche;
-  Cadran m_cadran;
-  qint16 NumeroOrigine = 0; // the tile the latest drag started from
 };

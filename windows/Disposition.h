@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 
 class QWidget;
 
@@ -11,5 +12,11 @@ namespace Disposition {
 QFont Police(double points, bool gras = true);
 // Places a control from twips, at its screen's logical DPI.
 void Placer(QWidget *controle, double gauche, double haut, double largeur, double hauteur);
+
+// The colours of a control's text and background; a background of the
+// window's role is painted by the control itself.
+void Colorer(QWidget *controle, const QColor &texte, const QColor &fond,
+             QPalette::ColorRole roleTexte = QPalette::WindowText,
+             QPalette::ColorRole roleFond = QPalette::Window);
 
 } // namespace Disposition

@@ -13,9 +13,9 @@
 #include <QLocale>
 #include <QPushButton>
 
-Enregistre::Enregistre(Plateforme &plateforme, const Globales &globales, QLabel *message,
+Enregistre::Enregistre(Plateforme &plateforme, const Globales &globales, qint16 score,
                        QWidget *parent)
-    : QDialog(parent), m_plateforme(plateforme), G(globales), m_message(message) {
+    : QDialog(parent), m_plateforme(plateforme), G(globales), m_score(score) {
   setObjectName(QStringLiteral("Enregistre"));
   setWindowTitle(QString());
   setFixedSize(616, 440);
@@ -32,10 +32,8 @@ Enregistre::Enregistre(Plateforme &plateforme, const Globales &globales, QLabel 
   SaisieNom->setGeometry(64, 176, 313, 41);
   SaisieNom->setMaxLength(15);
   SaisieNom->setFont(Disposition::Police(22.5));
-  QPalette couleurs = SaisieNom->palette();
-  couleurs.setColor(QPalette::Text, QColor(0, 0, 255));
-  couleurs.setColor(QPalette::Base, QColor(255, 255, 255));
-  SaisieNom->setPalette(couleurs);
+  Disposition::Colorer(SaisieNom, QColor(0, 0, 255), QColor(255, 255, 255), QPalette::Text,
+                       QPalette::Base);
   SaisieNom->setAccessibleName(QStringLiteral("Entrez votre nom, SVP"));
   SaisieNom->installEventFilter(this);
 
@@ -98,7 +96,7 @@ void Enregistre::keyPressEvent(QKeyEvent *evenement) {
 void Enregistre::reject() {
   // The frame's close box leaves as Annuler does.
   SaisieNom->clear();
-  m_message->setText(QStringLiteral("Cliquez sur Nouvelle partie"));
+  Q_EMIT Guider(QStringLiteral("Cliquez sur Nouvelle partie"));
   QDialog::reject();
 }
 
@@ -122,8 +120,7 @@ void Enregistre::Valider_Click() {
     return;
   }
   try {
-    switch (TableScores::Proposer(Data, G.CheminDonnees + QStringLiteral("Vocadix.dat"),
-                                  SaisieNom->text(), G.ScorePartie,
+    switch (TableScores::Proposer(Data, G.FichierBase(), SaisieNom->text(), m_score,
                                   m_plateforme.Maintenant().date())) {
     case TableScores::Issue::Egale:
       Refuser(QStringLiteral("égal"));
@@ -150,6 +147,6 @@ void Enregistre::Annuler_Click() {
 
 void Enregistre::Terminer() {
   SaisieNom->clear();
-  m_message->setText(QStringLiteral("Cliquez sur Nouvelle partie"));
+  Q_EMIT Guider(QStringLiteral("Cliquez sur Nouvelle partie"));
   accept();
 }

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class Plateforme;
@@ -16,12 +15,16 @@ class Enregistre : public QDialog {
   Q_OBJECT
 
 public:
-  // `message` is the main window's guidance line, set when the dialog closes.
-  Enregistre(Plateforme &plateforme, const Globales &globales, QLabel *message,
+  // `score` is the game's total, offered to the table.
+  Enregistre(Plateforme &plateforme, const Globales &globales, qint16 score,
              QWidget *parent = nullptr);
 
   void Valider_Click();
   void Annuler_Click();
+
+Q_SIGNALS:
+  // The main window's guidance line, set as the dialog closes.
+  void Guider(const QString &texte);
 
 protected:
   bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -36,7 +39,7 @@ private:
 
   Plateforme &m_plateforme;
   const Globales &G;
-  QLabel *m_message;
+  qint16 m_score;
   QLineEdit *SaisieNom;
   QPushButton *Annuler;
   QPushButton *Valider;

@@ -1,6 +1,7 @@
 #include "windows/Scores.h"
 
 #include "data/ErreurBase.h"
+#include "platform/Bruitage.h"
 #include "platform/Plateforme.h"
 #include "rules/Globales.h"
 #include "rules/Twips.h"
@@ -19,9 +20,9 @@ const double Colonnes[] = {2300, 400, 1300};
 const QString Decroissant = QStringLiteral("Select * from SCORES order by SCORE desc");
 } // namespace
 
-Scores::Scores(Plateforme &plateforme, const Globales &globales,
-               std::function<void(qint16)> joueSon, QWidget *parent)
-    : QDialog(parent), m_plateforme(plateforme), G(globales), m_joueSon(std::move(joueSon)) {
+Scores::Scores(Plateforme &plateforme, const Globales &globales, Bruitage &bruitage,
+               QWidget *parent)
+    : QDialog(parent), m_plateforme(plateforme), G(globales), m_bruitage(bruitage) {
   setObjectName(QStringLiteral("Scores"));
   setWindowTitle(QStringLiteral("Liste des 10 meilleurs scores"));
   const double dpi = logicalDpiX();
@@ -37,10 +38,8 @@ Scores::Scores(Plateforme &plateforme, const Globales &globales,
   Grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Grille->setFont(Disposition::Police(9.75));
-  QPalette couleurs = Grille->palette();
-  couleurs.setColor(QPalette::Text, QColor(0, 0, 255));
-  couleurs.setColor(QPalette::Base, QColor(192, 192, 192));
-  Grille->setPalette(couleurs);
+  Disposition::Colorer(Grille, QColor(0, 0, 255), QColor(192, 192, 192), QPalette::Text,
+                       QPalette::Base);
   Placer(Grille, 120, 120, LargeurGrille, 3255);
   const int hauteur = (Grille->height() - 2 * Grille->frameWidth()) / Lignes;
   for (int ligne = 0; ligne < Lignes; ++ligne)
@@ -84,12 +83,8 @@ void Scores::Form_Load() {
   for (int colonne = 0; colonne < 3; ++colonne)
     Grille->setColumnWidth(colonne, Twips::EnPixels(Colonnes[colonne], dpi));
   try {
-    DataScores.DefinirFichier(G.CheminDonnees + QStringLiteral("Vocadix.dat"));
-    DataScores.DefinirSource(Decroissant);
-    DataScores.Rafraichir();
-    Aligner();
-    Remplir();
-    DataScores.FermerBase();
+    DataScores.DefinirFichier(G.FichierBase());
+    Relire();
   } catch (const ErreurBase &erreur) {
     Signaler(QStringLiteral("Le tableau des scores n'a pas pu être lu."), erreur.Texte());
   }
@@ -100,6 +95,15 @@ void Scores::Aligner() {
     for (int colonne = 0; colonne < 3; ++colonne)
       Grille->item(ligne, colonne)
           ->setTextAlignment(Qt::AlignVCenter | (colonne == 0 ? Qt::AlignLeft : Qt::AlignHCenter));
+}
+
+// The table, best first, into the grid.
+void Scores::Relire() {
+  DataScores.DefinirSource(Decroissant);
+  DataScores.Rafraichir();
+  Aligner();
+  Remplir();
+  DataScores.FermerBase();
 }
 
 void Scores::Remplir() {
@@ -117,18 +121,14 @@ void Scores::Remplir() {
 
 void Scores::RAZ_Click() {
   try {
-    DataScores.DefinirFichier(G.CheminDonnees + QStringLiteral("Vocadix.dat"));
+    DataScores.DefinirFichier(G.FichierBase());
     DataScores.DefinirSource(QStringLiteral("SCORES"));
     DataScores.Rafraichir();
     DataScores.Executer(QStringLiteral("DELETE * from SCORES"));
-    DataScores.DefinirSource(Decroissant);
-    DataScores.Rafraichir();
     for (int ligne = 0; ligne < Lignes; ++ligne)
       for (int colonne = 0; colonne < 3; ++colonne)
         Grille->item(ligne, colonne)->setText(QString());
-    Aligner();
-    Remplir();
-    DataScores.FermerBase();
+    Relire();
   } catch (const ErreurBase &erreur) {
     Signaler(QStringLiteral("Le tableau des scores n'a pas pu être vidé."), erreur.Texte());
   }
@@ -138,8 +138,7 @@ void Scores::Valider_Click() {
   if (m_ferme)
     return;
   m_ferme = true;
-  if (G.OptionSon == QLatin1String("O"))
-    m_joueSon(11);
+  m_bruitage.Jouer(Son::FinScores);
   accept();
 }
 

@@ -3,8 +3,8 @@
 #include "data/VueDonnees.h"
 
 #include <QDialog>
-#include <functional>
 
+class Bruitage;
 class QPushButton;
 class QTableWidget;
 class Plateforme;
@@ -15,8 +15,7 @@ class Scores : public QDialog {
   Q_OBJECT
 
 public:
-  // `joueSon` plays a sound of the game; called only when sound is on.
-  Scores(Plateforme &plateforme, const Globales &globales, std::function<void(qint16)> joueSon,
+  Scores(Plateforme &plateforme, const Globales &globales, Bruitage &bruitage,
          QWidget *parent = nullptr);
 
   void Form_Load();
@@ -33,13 +32,14 @@ protected:
   void closeEvent(QCloseEvent *evenement) override;
 
 private:
+  void Relire();
   void Remplir();
   void Aligner();
   void Signaler(const QString &quoi, const QString &erreur);
 
   Plateforme &m_plateforme;
   const Globales &G;
-  std::function<void(qint16)> m_joueSon;
+  Bruitage &m_bruitage;
   QTableWidget *Grille;
   QPushButton *RAZ;
   QPushButton *Valider;

@@ -1,0 +1,30 @@
+#include "data/ResolveurBase.h"
+
+#include "data/Dictionnaire.h"
+#include "data/ErreurBase.h"
+#include "rules/Mesures.h"
+
+void ResolveurBase::Preparer() {
+  if (m_preparation.valid() || m_solveur)
+    return;
+  m_preparation = std::async(std::launch::async, [fichier = m_fichier] {
+    auto solveur = std::make_shared<const Solveur>(Dictionnaire::Indexer(fichier));
+    Mesurer("solveur");
+    return solveur;
+  });
+}
+
+std::optional<QStringList> ResolveurBase::PlusLongs(const QString &tirage) {
+  Preparer();
+  if (m_preparation.valid()) {
+    try {
+      m_solveur = m_preparation.get();
+    } catch (const ErreurBase &) {
+      // The verification has its own box for a dictionary that cannot be
+      // read; without the words there is simply nothing to reveal.
+    }
+  }
+  if (!m_solveur)
+    return std::nullopt;
+  return m_solveur->PlusLongs(tirage);
+}

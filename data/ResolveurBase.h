@@ -1,0 +1,21 @@
+#pragma once
+
+#include "rules/Resolveur.h"
+#include "rules/Solveur.h"
+
+#include <future>
+#include <memory>
+
+// The longest words of each draw, from an index of the game database's DICO
+// table built on another core.
+class ResolveurBase : public Resolveur {
+public:
+  void DefinirFichier(const QString &fichier) { m_fichier = fichier; }
+  void Preparer() override;
+  std::optional<QStringList> PlusLongs(const QString &tirage) override;
+
+private:
+  QString m_fichier;
+  std::future<std::shared_ptr<const Solveur>> m_preparation;
+  std::shared_ptr<const Solveur> m_solveur;
+};

@@ -1,0 +1,17 @@
+#include "platform/Bruitage.h"
+
+#include "platform/Plateforme.h"
+#include "rules/Globales.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+void Bruitage::Jouer(Son son) {
+  if (G.OptionSon != QLatin1String("O"))
+    return;
+  QFile ressource(QStringLiteral(":/sons/%1.wav").arg(qint16(son)));
+  ressource.open(QIODevice::ReadOnly);
+  SonEnCours = ressource.readAll();
+  m_plateforme.JouerSon(SonEnCours);
+  QCoreApplication::processEvents();
+}

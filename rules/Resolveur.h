@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The longest words a draw allows, from an index of the dictionary that may
+// still be under construction on another core.
+class Resolveur {
+public:
+  virtual ~Resolveur() = default;
+  // Starts building the index, if it is not built or under way.
+  virtual void Preparer() = 0;
+  // Every word of the greatest length drawable from `tirage`, alphabetical
+  // (empty when none fits); nothing when there is no index.
+  virtual std::optional<QStringList> PlusLongs(const QString &tirage) = 0;
+};

@@ -1,0 +1,372 @@
+// The flow of a game without a window: the phases and their commands, a
+// whole game of ten rounds, the countdown's expiry, and the commands that
+// arrive while a procedure lets events run.
+
+#include "rules/Correcteur.h"
+#include "rules/Hasard.h"
+#include "rules/Partie.h"
+#include "rules/Resolveur.h"
+#include "rules/Solveur.h"
+
+#include <QTest>
+#include <functional>
+
+using Phase = Partie::Phase;
+using Commande = Partie::Commande;
+
+namespace {
+
+const QStringList Mots = {"A", "MAISON", "SALIERE", "OEUVRE", "CHANTER", "ETRANGERE", "RUE"};
+
+class CorrecteurEssai : public Correcteur {
+public:
+  std::optional<bool> Figure(const QString &mot, QString &erreur) override {
+    ++recherches;
+    if (enPanne) {
+      erreur = QStringLiteral("le fichier est introuvable");
+      return std::nullopt;
+    }
+    return Mots.contains(mot);
+  }
+  bool enPanne = false;
+  int recherches = 0;
+};
+
+class ResolveurEssai : public Resolveur {
+public:
+  void Preparer() override {}
+  std::optional<QStringList> PlusLongs(const QString &tirage) override {
+    if (!disponible)
+      return std::nullopt;
+    return solveur.PlusLongs(tirage);
+  }
+  Solveur solveur{Mots};
+  bool disponible = true;
+};
+
+// Numbers that draw the letters asked for, then 0.5.
+class HasardEssai : public Hasard {
+public:
+  void ReamorcerAleatoire() override { ++reamorcages; }
+  double Aleatoire() override { return suite.isEmpty() ? 0.5 : suite.takeFirst(); }
+  QList<double> suite;
+  int reamorcages = 0;
+};
+
+// A game and what it said.
+struct Banc {
+  CorrecteurEssai correcteur;
+  ResolveurEssai resolveur;
+  HasardEssai hasard;
+  Partie partie{correcteur, resolveur, hasard};
+  QList<Son> sons;
+  QStringList avis;
+  QList<int> jeuxTermines;
+  QList<std::pair<qint16, int>> fins;
+  QString score;
+  // Run where the program lets events run: after a sound, inside a box.
+  std::function<void(Son)> pendantSon;
+  std::function<void()> pendantAvis;
+
+  Banc() {
+    QObject::connect(&partie, &Partie::SonDemande, [this](Son son) {
+      sons << son;
+      if (pendantSon)
+        pendantSon(son);
+    });
+    QObject::connect(&partie, &Partie::Avis, [this](const QString &texte, Icone) {
+      avis << texte;
+      if (pendantAvis)
+        pendantAvis();
+    });
+    QObject::connect(&partie, &Partie::JeuTermine, [this](int k) { jeuxTermines << k; });
+    QObject::connect(&partie, &Partie::PartieTerminee, [this](qint16 total, int meilleur) {
+      fins << std::pair{total, meilleur};
+    });
+    QObject::connect(&partie, &Partie::ScoreChange, [this](const QString &t) { score = t; });
+    partie.Initialiser();
+  }
+
+  // Draws these letters in order, each from its own pool.
+  void Tirer(const QString &lettres) {
+    QHash<QChar, int> dejaTirees;
+    for (const QChar lettre : lettres) {
+      const bool consonne = QByteArray(Tirage::ListeConsonnes).contains(char(lettre.unicode()));
+      const QByteArray sac = consonne ? Tirage::ListeConsonnes : Tirage::ListeVoyelles;
+      const int position = int(sac.indexOf(char(lettre.unicode()))) + dejaTirees[lettre]++ + 1;
+      hasard.suite << (position - 0.5) / sac.size();
+      consonne ? partie.ProcTirageConsonnes() : partie.ProcTirageVoyelles();
+    }
+  }
+  // A new round drawn, its first `longueur` letters marked and stopped.
+  void JouerJusquALArret(const QString &lettres, int longueur) {
+    partie.ProcNouveauJeu();
+    Tirer(lettres);
+    partie.Lettre_DblClick(longueur - 1);
+    partie.ProcStop();
+  }
+  void Tics(int nombre) {
+    for (int i = 0; i < nombre; ++i)
+      partie.ChronoPartie_Timer();
+  }
+  // The six commands' enabled flags, 0 or 1, in their order.
+  QString Drapeaux() const {
+    QString drapeaux;
+    for (int c = 0; c <= int(Commande::Verification); ++c)
+      drapeaux += partie.Permise(Commande(c)) ? u'1' : u'0';
+    return drapeaux;
+  }
+};
+
+} // namespace
+
+class TestDeroulementPartie : public QObject {
+  Q_OBJECT
+
+private Q_SLOTS:
+  void chaquePhaseActiveSesCommandesEtGuideLeJoueur_data() {
+    QTest::addColumn<QStringList>("etapes");
+    QTest::addColumn<Phase>("phase");
+    QTest::addColumn<QString>("drapeaux");
+    QTest::addColumn<QString>("guidage");
+    QTest::newRow("pas de partie") << QStringList{} << Phase::AucunePartie << "100000"
+                                   << "Cliquez sur Nouvelle partie";
+    QTest::newRow("partie ouverte") << QStringList{"partie"} << Phase::PartieOuverte << "110000"
+                                    << "Cliquez sur Nouveau jeu";
+    QTest::newRow("tirage") << QStringList{"partie", "jeu", "tirer:MAISONRU"} << Phase::Tirage
+                            << "111100"
+                            << "Cliquez sur Consonnes ou Voyelles";
+    QTest::newRow("arrangement") << QStringList{"partie", "jeu", "tirer:MAISONRUE"}
+                                 << Phase::Arrangement << "110010"
+                                 << "Cliquez-glissez pour déplacer les lettres";
+    QTest::newRow("mot marqué") << QStringList{"partie", "jeu", "tirer:MAISONRUE", "marquer:5"}
+                                << Phase::Arrangement << "110010"
+                                << "Cliquez sur Stop pour terminer";
+    QTest::newRow("arrêt refusé") << QStringList{"partie", "jeu", "tirer:MAISONRUE", "stop"}
+                                  << Phase::Arrangement << "110010"
+                                  << "Vous devez double-cliquer sur la dernière lettre du mot "
+                                     "créé !!!";
+    QTest::newRow("arrêté") << QStringList{"partie", "jeu", "tirer:MAISONRUE", "marquer:5", "stop"}
+                            << Phase::Arrete << "110001"
+                            << "Cliquez sur Vérification";
+    QTest::newRow("vérifié") << QStringList{"partie",    "jeu",  "tirer:MAISONRUE",
+                                            "marquer:5", "stop", "verifier"}
+                             << Phase::JeuClos << "110000"
+                             << "Cliquez sur Nouveau jeu pour continuer";
+    QTest::newRow("temps écoulé") << QStringList{"partie", "jeu", "tirer:MAISONRUE", "tics:46"}
+                                  << Phase::JeuClos << "110000"
+                                  << "Cliquez sur Nouveau jeu pour continuer";
+  }
+  void chaquePhaseActiveSesCommandesEtGuideLeJoueur() {
+    QFETCH(QStringList, etapes);
+    QFETCH(Phase, phase);
+    QFETCH(QString, drapeaux);
+    QFETCH(QString, guidage);
+    Banc banc;
+    QList<Phase> phases;
+    connect(&banc.partie, &Partie::PhaseChangee, [&phases](Phase p) { phases << p; });
+    for (const QString &etape : etapes) {
+      const QString valeur = etape.section(u':', 1);
+      if (etape == QLatin1String("partie"))
+        banc.partie.ProcNouvellePartie();
+      else if (etape == QLatin1String("jeu"))
+        banc.partie.ProcNouveauJeu();
+      else if (etape.startsWith(QLatin1String("tirer:")))
+        banc.Tirer(valeur);
+      else if (etape.startsWith(QLatin1String("marquer:")))
+        banc.partie.Lettre_DblClick(valeur.toInt());
+      else if (etape == QLatin1String("stop"))
+        banc.partie.ProcStop();
+      else if (etape == QLatin1String("verifier"))
+        banc.partie.ProcVerification();
+      else
+        banc.Tics(valeur.toInt());
+    }
+    QCOMPARE(banc.partie.PhaseCourante(), phase);
+    QCOMPARE(banc.Drapeaux(), drapeaux);
+    QCOMPARE(banc.partie.TexteGuidage(), guidage);
+    // Each change of phase is said once, and the last one said is the phase.
+    for (int i = 1; i < phases.size(); ++i)
+      QVERIFY(phases.at(i) != phases.at(i - 1));
+    if (!etapes.isEmpty())
+      QCOMPARE(phases.last(), phase);
+  }
+
+  void uneCommandeHorsDeSaPhaseNeFaitRien() {
+    Banc banc;
+    banc.partie.ProcNouveauJeu();
+    banc.partie.ProcTirageConsonnes();
+    banc.partie.ProcStop();
+    banc.partie.ProcVerification();
+    QCOMPARE(banc.partie.PhaseCourante(), Phase::AucunePartie);
+    QVERIFY(banc.sons.isEmpty());
+    QCOMPARE(banc.correcteur.recherches, 0);
+    QCOMPARE(banc.partie.Modele().NumeroJeu(), 0);
+  }
+
+  void unePartieDeDixJeux() {
+    Banc banc;
+    banc.partie.ProcNouvellePartie();
+    // Round 1: MAISON found (6); round 2: MAISO refused; round 3 times out;
+    // rounds 4 to 10: A found (1) each.
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    banc.partie.ProcVerification();
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 5);
+    banc.partie.ProcVerification();
+    banc.partie.ProcNouveauJeu();
+    banc.Tirer(QStringLiteral("SALIERETN"));
+    banc.Tics(46);
+    for (int jeu = 4; jeu <= 10; ++jeu) {
+      banc.JouerJusquALArret(QStringLiteral("ABCDEFGHI"), 1);
+      banc.partie.ProcVerification();
+    }
+
+    QCOMPARE(banc.partie.ScorePartie(), 13);
+    QCOMPARE(banc.score, QStringLiteral("13 points"));
+    QCOMPARE(banc.jeuxTermines, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    // The best of the draws: MAISON, MAISON, SALIERE, then A seven times.
+    QCOMPARE(banc.fins, (QList<std::pair<qint16, int>>{{13, 6 + 6 + 7 + 7}}));
+    QCOMPARE(banc.avis.last(), QStringLiteral("Cette partie est terminée !!\n\nVotre score est de "
+                                              "13 points !"));
+    QCOMPARE(banc.partie.PhaseCourante(), Phase::AucunePartie);
+    QVERIFY(!banc.partie.ChronoPartie().isActive());
+
+    const Manche &manche = banc.partie.Modele();
+    QCOMPARE(*manche.ResultatJeu(0).points, 6);
+    QCOMPARE(*manche.ResultatJeu(1).points, 0);
+    QCOMPARE(*manche.ResultatJeu(2).points, 0);
+    QCOMPARE(manche.ResultatJeu(2).mot, QString());
+    QCOMPARE(*manche.ResultatJeu(2).plusLongs, QStringList{"SALIERE"});
+    QCOMPARE(*manche.ResultatJeu(9).points, 1);
+
+    // A round's sounds, from its start to its verdict, in order.
+    QList<Son> tour = {Son::NouveauJeu};
+    for (int i = 0; i < 9; ++i)
+      tour << Son::Lettre;
+    tour << Son::DoubleClic << Son::Arret << Son::MotTrouve;
+    QCOMPARE(banc.sons.mid(1, tour.size()), tour);
+    QCOMPARE(banc.sons.first(), Son::NouvellePartie);
+  }
+
+  void laFinDuTempsArriveUneSeuleFois() {
+    Banc banc;
+    QList<qint16> decomptes;
+    int points = 0;
+    connect(&banc.partie, &Partie::DecompteChange, [&](qint16 d) { decomptes << d; });
+    connect(&banc.partie, &Partie::PointAjoute, [&](const Cadran::Point &) { ++points; });
+    banc.partie.ProcNouvellePartie();
+    banc.partie.ProcNouveauJeu();
+    banc.Tirer(QStringLiteral("MAISONRUE"));
+    // A box left open for minutes: no tick reaches the round any more.
+    int ticsPendantLaBoite = 0;
+    banc.pendantAvis = [&] {
+      QVERIFY(!banc.partie.ChronoPartie().isActive());
+      for (; ticsPendantLaBoite < 100; ++ticsPendantLaBoite)
+        banc.partie.ChronoPartie_Timer();
+    };
+    banc.Tics(60);
+    QCOMPARE(points, 45);
+    QCOMPARE(decomptes.size(), 46);
+    QCOMPARE(decomptes.first(), 45);
+    QCOMPARE(decomptes.at(44), 1);
+    QCOMPARE(decomptes.last(), 0);
+    QCOMPARE(banc.avis,
+             QStringList{"Vous avez dépassé le temps imparti !!!\n\nCe jeu est terminé !"});
+    QCOMPARE(banc.sons.count(Son::TempsEcoule), 1);
+    QCOMPARE(banc.jeuxTermines, QList<int>{0});
+    QVERIFY(!banc.partie.Modele().DeplacementAutorise());
+  }
+
+  // What the player does while a procedure lets events run (after a sound,
+  // inside a box) never counts twice and never lands in an ended round.
+  void lesCommandesEnAttentePendantUneProcedure_data() {
+    QTest::addColumn<QString>("cas");
+    QTest::newRow("double vérification") << "verification";
+    QTest::newRow("arrêt dans la seconde de l'expiration") << "arret";
+    QTest::newRow("tic pendant le son de l'arrêt") << "tic";
+    QTest::newRow("nouveau jeu derrière la fin de la partie") << "fin";
+  }
+  void lesCommandesEnAttentePendantUneProcedure() {
+    QFETCH(QString, cas);
+    Banc banc;
+    banc.partie.ProcNouvellePartie();
+    if (cas == QLatin1String("verification")) {
+      banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+      banc.pendantSon = [&](Son) { banc.partie.ProcVerification(); };
+      banc.pendantAvis = [&] { banc.partie.ProcVerification(); };
+      banc.partie.ProcVerification();
+      banc.partie.ProcVerification();
+      QCOMPARE(banc.correcteur.recherches, 1);
+      QCOMPARE(banc.avis.size(), 1);
+      QCOMPARE(banc.partie.ScorePartie(), 6);
+    } else if (cas == QLatin1String("arret")) {
+      banc.partie.ProcNouveauJeu();
+      banc.Tirer(QStringLiteral("MAISONRUE"));
+      banc.partie.Lettre_DblClick(5);
+      banc.pendantSon = [&](Son son) {
+        if (son == Son::TempsEcoule)
+          banc.partie.ProcStop();
+      };
+      banc.Tics(46);
+      QCOMPARE(banc.partie.PhaseCourante(), Phase::JeuClos);
+      QVERIFY(!banc.partie.Permise(Commande::Verification));
+      QVERIFY(banc.partie.Modele().Mot().isEmpty());
+      QVERIFY(!banc.sons.contains(Son::Arret));
+    } else if (cas == QLatin1String("tic")) {
+      banc.partie.ProcNouveauJeu();
+      banc.Tirer(QStringLiteral("MAISONRUE"));
+      banc.Tics(45);
+      banc.partie.Lettre_DblClick(5);
+      banc.pendantSon = [&](Son son) {
+        if (son == Son::Arret)
+          banc.Tics(1); // the expiry's tick, queued behind the click
+      };
+      banc.partie.ProcStop();
+      QVERIFY(banc.avis.isEmpty());
+      QCOMPARE(banc.partie.PhaseCourante(), Phase::Arrete);
+      QCOMPARE(banc.partie.Modele().Mot(), QStringLiteral("MAISON"));
+    } else {
+      for (int jeu = 1; jeu <= 10; ++jeu)
+        banc.partie.ProcNouveauJeu();
+      banc.pendantSon = [&](Son son) {
+        if (son == Son::NouveauJeu)
+          banc.partie.ProcNouveauJeu();
+      };
+      banc.pendantAvis = [&] { banc.partie.ProcNouveauJeu(); };
+      banc.partie.ProcNouveauJeu();
+      banc.partie.ProcNouveauJeu();
+      QCOMPARE(banc.avis.size(), 1);
+      QCOMPARE(banc.fins.size(), 1);
+      QCOMPARE(banc.partie.Modele().NumeroJeu(), 10);
+      QCOMPARE(banc.partie.PhaseCourante(), Phase::AucunePartie);
+    }
+  }
+
+  void uneVerificationImpossibleLaisseLeMotAVerifier() {
+    Banc banc;
+    banc.partie.ProcNouvellePartie();
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    banc.correcteur.enPanne = true;
+    banc.partie.ProcVerification();
+    QCOMPARE(banc.avis, QStringList{"Le mot MAISON n'a pas pu être vérifié.\n\n"
+                                    "le fichier est introuvable"});
+    QCOMPARE(banc.partie.PhaseCourante(), Phase::Arrete);
+    QVERIFY(banc.jeuxTermines.isEmpty());
+    banc.correcteur.enPanne = false;
+    banc.partie.ProcVerification();
+    QCOMPARE(banc.partie.ScorePartie(), 6);
+  }
+
+  void sansIndexRienNEstReveleNiCompteDansLeMeilleur() {
+    Banc banc;
+    banc.resolveur.disponible = false;
+    banc.partie.ProcNouvellePartie();
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    banc.partie.ProcVerification();
+    QVERIFY(!banc.partie.Modele().ResultatJeu(0).plusLongs);
+    QCOMPARE(banc.partie.Modele().MeilleurTotal(), 0);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestDeroulementPartie)
+#include "TestDeroulementPartie.moc"
