@@ -449,6 +449,17 @@ class Ecran:
         r = _executer(["xwininfo", "-id", str(fenetre)], self.env)
         return r.returncode == 0 and "Map State: IsViewable" in r.stdout
 
+    def geometrie(self, fenetre):
+        """Where a window's inside stands on the screen: (x, y, width, height)."""
+        r = _executer(["xwininfo", "-id", str(fenetre)], self.env)
+        verifier(r.returncode == 0, f"xwininfo {fenetre:#x}: {r.stderr.strip()}")
+        valeurs = {}
+        for ligne in r.stdout.splitlines():
+            cle, _, valeur = ligne.strip().partition(":")
+            valeurs[cle] = valeur.strip()
+        return tuple(int(valeurs[c]) for c in ("Absolute upper-left X", "Absolute upper-left Y",
+                                               "Width", "Height"))
+
     def dialogue(self, fenetre):
         r = _executer(["xprop", "-id", str(fenetre), "_NET_WM_WINDOW_TYPE"], self.env)
         return "_NET_WM_WINDOW_TYPE_DIALOG" in r.stdout

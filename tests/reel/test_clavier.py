@@ -114,6 +114,30 @@ class Partie:
         verifier(vue == str(len(self.mot)), f"the recap's points read {vue!r}")
         print(f"  {self.mot} scored {vue}")
 
+    def apropos(self):
+        # Ctrl+F1 opens the About dialog, a frameless window: it stands centred
+        # over the main window, and its controls are where the screen shows them.
+        for fois in range(3):
+            self.touche("ctrl+F1")
+            racine = self.attendre(lambda r: r if r.trouver(nom="Quitter cet écran") else None,
+                                   "the About dialog")
+            porte = racine.trouver(nom="Quitter cet écran")
+            dialogue = bureau.attendre(
+                lambda: next((f for f, t in self.ecran.fenetres(self.programme.pid).items()
+                              if t == "A propos de Vocadix"), None), "the About dialog's window")
+            x, y, largeur, hauteur = self.ecran.geometrie(dialogue)
+            px, py = porte.centre()
+            verifier(x <= px < x + largeur and y <= py < y + hauteur,
+                     f"opening {fois + 1}: the door reported at {(px, py)}, the dialog at "
+                     f"{(x, y, largeur, hauteur)}")
+            gx, gy, gl, gh = self.ecran.geometrie(self.fenetre)
+            centre = (x + largeur // 2, y + hauteur // 2)
+            verifier(abs(centre[0] - (gx + gl // 2)) <= 40 and abs(centre[1] - (gy + gh // 2)) <= 40,
+                     f"the dialog's centre {centre}, the window's {(gx + gl // 2, gy + gh // 2)}")
+            self.touche("Escape")
+            self.attendre(lambda r: None if r.trouver(nom="Quitter cet écran") else r,
+                          "Escape to close the About dialog")
+
     def continuer_puis_quitter(self):
         # The high-score dialog opens with Ctrl+T and closes with Escape.
         self.touche("ctrl+t")
@@ -148,6 +172,8 @@ def main():
                 ("the word is typed, Backspace takes a letter off", p.taper),
                 ("Return stops the round on the typed word", p.arreter),
                 ("Return verifies it; Return closes the verdict box", p.verifier_mot),
+                ("Ctrl+F1 shows the About dialog centred, its controls where they are seen",
+                 p.apropos),
                 ("Ctrl+T and Escape for the scores, Ctrl+J goes on, Ctrl+Q quits",
                  p.continuer_puis_quitter)):
             essais.cas(nom, etape)
