@@ -40,19 +40,29 @@ const QString MotMarque = QStringLiteral("Cliquez sur Stop pour terminer");
 const QString ArretRefuse =
     QStringLiteral("Vous devez double-cliquer sur la dernière lettre du mot créé !!!");
 
-// Counts a game procedure as under way for as long as it runs.
-class EnCours {
-public:
-  explicit EnCours(int &compteur) : m_compteur(compteur) { ++m_compteur; }
-  ~EnCours() { --m_compteur; }
-  EnCours(const EnCours &) = delete;
-  EnCours &operator=(const EnCours &) = delete;
-
-private:
-  int &m_compteur;
+// The slots of the game commands, in the order of Commande.
+constexpr void (Partie::*Procedures[])() = {
+    &Partie::ProcNouvellePartie, &Partie::ProcNouveauJeu, &Partie::ProcTirageConsonnes,
+    &Partie::ProcTirageVoyelles, &Partie::ProcStop,       &Partie::ProcVerification,
 };
 
 } // namespace
+
+// Counts a game procedure as under way for as long as it runs; the commands
+// that came meanwhile run once the last one has ended.
+class Partie::Procedure {
+public:
+  explicit Procedure(Partie &partie) : m_partie(partie) { ++m_partie.m_procedures; }
+  ~Procedure() {
+    if (--m_partie.m_procedures == 0)
+      m_partie.Reprendre();
+  }
+  Procedure(const Procedure &) = delete;
+  Procedure &operator=(const Procedure &) = delete;
+
+private:
+  Partie &m_partie;
+};
 
 const Partie::Etat &Partie::EtatDe(Phase phase) {
   return Etats[int(phase)];
@@ -73,10 +83,31 @@ Partie::Partie(Correcteur &correcteur, Resolveur &resolveur, Hasard &hasard, QOb
   connect(&m_chrono, &QTimer::timeout, this, &Partie::ChronoPartie_Timer);
 }
 
-bool Partie::Accepter(Commande commande) const {
+bool Partie::Accepter(Commande commande) {
   // A command queued while a procedure lets events run would land in the
-  // middle of it: it is dropped, as if the command were still busy.
-  return !Occupee() && Permise(commande);
+  // middle of it: it runs after, in the phase that procedure left, so that
+  // no key press is lost and none counts twice.
+  if (Occupee()) {
+    m_enAttente << [this, commande] { Commander(commande); };
+    return false;
+  }
+  return Permise(commande);
+}
+
+void Partie::Commander(Commande commande) {
+  (this->*Procedures[int(commande)])();
+}
+
+void Partie::Executer(std::function<void()> commande) {
+  if (Occupee())
+    m_enAttente << std::move(commande);
+  else
+    commande();
+}
+
+void Partie::Reprendre() {
+  while (!m_enAttente.isEmpty() && !Occupee())
+    m_enAttente.takeFirst()();
 }
 
 void Partie::ChangerPhase(Phase phase) {
@@ -114,7 +145,7 @@ void Partie::EffacerPlateau() {
 void Partie::ProcNouvellePartie() {
   if (!Accepter(Commande::NouvellePartie))
     return;
-  EnCours enCours(m_procedures);
+  const Procedure enCours(*this);
   // The round left behind ends before the sound can let anything else run.
   Figer();
   Q_EMIT SonDemande(Son::NouvellePartie);
@@ -139,7 +170,7 @@ void Partie::ProcNouvellePartie() {
 void Partie::ProcNouveauJeu() {
   if (!Accepter(Commande::NouveauJeu))
     return;
-  EnCours enCours(m_procedures);
+  const Procedure enCours(*this);
   Figer();
   Q_EMIT SonDemande(Son::NouveauJeu);
   GuiderVers(Phase::Tirage);
@@ -184,7 +215,7 @@ void Partie::FinirPartie() {
 void Partie::ProcStop() {
   if (!Accepter(Commande::Stop))
     return;
-  EnCours enCours(m_procedures);
+  const Procedure enCours(*this);
   if (m_manche.NombreMarquees() == 0) {
     Guider(ArretRefuse);
     return;
@@ -211,7 +242,7 @@ void Partie::ProcTirageVoyelles() {
 void Partie::ProcTirage(Tirage::Sorte sorte) {
   if (!Accepter(sorte == Tirage::Sorte::Consonne ? Commande::Consonnes : Commande::Voyelles))
     return;
-  EnCours enCours(m_procedures);
+  const Procedure enCours(*this);
   Q_EMIT SonDemande(Son::Lettre);
   m_hasard.ReamorcerAleatoire();
   m_manche.Tirer(sorte, [this] { return m_hasard.Aleatoire(); });
@@ -247,7 +278,7 @@ void Partie::ChronoPartie_Timer() {
     return;
   }
   // Expiry, once: the timer stops before the sound or the box lets events run.
-  EnCours enCours(m_procedures);
+  const Procedure enCours(*this);
   Figer();
   Mesurer("expiration");
   Q_EMIT DecompteChange(0);
@@ -263,7 +294,7 @@ void Partie::ChronoPartie_Timer() {
 void Partie::ProcVerification() {
   if (!Accepter(Commande::Verification))
     return;
-  EnCours enCours(m_procedures);
+  const Procedure enCours(*this);
   const QString &mot = m_manche.Mot();
   QString erreur;
   const std::optional<bool> trouve = m_correcteur.Figure(mot, erreur);

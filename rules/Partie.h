@@ -5,9 +5,11 @@
 #include "rules/Manche.h"
 #include "rules/Son.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 class Correcteur;
 class Hasard;
@@ -52,8 +54,11 @@ public:
   Phase PhaseCourante() const { return m_phase; }
   bool Permise(Commande commande) const { return EtatDe(m_phase).Active(commande); }
   // A game procedure is under way: it lets events run (a sound, a box), and
-  // a command that arrives meanwhile is dropped.
+  // a command that arrives meanwhile waits for it to end.
   bool Occupee() const { return m_procedures > 0; }
+  // Runs `commande` once no game procedure is under way: now, or as soon as
+  // the one under way has ended, after those that arrived before it.
+  void Executer(std::function<void()> commande);
   const Manche &Modele() const { return m_manche; }
   const Cadran &Chrono() const { return m_cadran; }
   const QTimer &ChronoPartie() const { return m_chrono; }
@@ -120,7 +125,13 @@ Q_SIGNALS:
   void PartieTerminee(qint16 total, int meilleur);
 
 private:
-  bool Accepter(Commande commande) const;
+  class Procedure;
+
+  // Whether the command runs now: not while another procedure is under way,
+  // where it waits its turn, and never in a phase that does not allow it.
+  bool Accepter(Commande commande);
+  void Commander(Commande commande);
+  void Reprendre();
   void ChangerPhase(Phase phase);
   void GuiderVers(Phase phase) { Guider(Guidage(phase)); }
   void ProcTirage(Tirage::Sorte sorte);
@@ -148,7 +159,8 @@ private:
   double m_gaucheTitreTirages = 6360;
   qint16 m_pointsJeu = 0;
   qint16 m_scorePartie = 0;
-  qint16 m_numeroOrigine = 0; // the tile the latest drag started from
-  bool m_jeuTermine = true;   // JeuTermine was said for the current round
-  int m_procedures = 0;       // game procedures under way
+  qint16 m_numeroOrigine = 0;               // the tile the latest drag started from
+  bool m_jeuTermine = true;                 // JeuTermine was said for the current round
+  int m_procedures = 0;                     // game procedures under way
+  QList<std::function<void()>> m_enAttente; // commands waiting for them to end
 };

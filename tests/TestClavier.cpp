@@ -81,6 +81,38 @@ private Q_SLOTS:
     QCOMPARE(essai.Reglages(), QByteArray("O\r\nN\r\n"));
   }
 
+  // A shortcut acts as its key goes down, every press of it: no click that
+  // lands later and swallows the presses that come meanwhile.
+  void chaqueAppuiCompteAussitot() {
+    FenetreEssai essai(Mots);
+    QVERIFY(essai.ChargerEtMontrer());
+    QTest::keyClick(&essai.Fenetre(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(&essai.Fenetre(), Qt::Key_J, Qt::ControlModifier);
+    QCOMPARE(essai.Texte(QStringLiteral("ComptePartie")), QStringLiteral("Jeu n° 1"));
+    essai.plateforme.aleatoires = {0.0, 0.07, 0.99};
+    // The second press comes while the first letter's sound lets events run.
+    bool appuye = false;
+    essai.plateforme.pendantSon = [&](int son) {
+      if (son == 3 && !std::exchange(appuye, true))
+        QTest::keyClick(&essai.Fenetre(), Qt::Key_C);
+    };
+    QTest::keyClick(&essai.Fenetre(), Qt::Key_C);
+    QTest::keyClick(&essai.Fenetre(), Qt::Key_V);
+    QCOMPARE(essai.Lettres(), QStringLiteral("BCY"));
+    essai.plateforme.pendantSon = nullptr;
+    essai.plateforme.aleatoires = {0.2, 0.3, 0.4, 0.6, 0.7, 0.8};
+    for (int i = 0; i < 6; ++i)
+      QTest::keyClick(&essai.Fenetre(), Qt::Key_C);
+    QVERIFY(essai.Actif(QStringLiteral("Stop")));
+    // Return and the keypad's Enter stop the round at once, as they verify.
+    essai.Fenetre().Lettre_DblClick(0);
+    QTest::keyClick(&essai.Fenetre(), Qt::Key_Return);
+    QVERIFY(essai.Actif(QStringLiteral("Verification")));
+    QTest::keyClick(&essai.Fenetre(), Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(!essai.Actif(QStringLiteral("Verification")));
+    QCOMPARE(essai.plateforme.boites.size(), 1);
+  }
+
   void lesRaccourcisSontLusCommeRaccourcisDesBoutons_data() {
     QTest::addColumn<QString>("cle");
     QTest::addColumn<QString>("raccourci");

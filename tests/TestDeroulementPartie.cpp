@@ -285,6 +285,7 @@ private Q_SLOTS:
     QTest::newRow("arrêt dans la seconde de l'expiration") << "arret";
     QTest::newRow("tic pendant le son de l'arrêt") << "tic";
     QTest::newRow("nouveau jeu derrière la fin de la partie") << "fin";
+    QTest::newRow("tirages pendant le son d'un tirage") << "tirages";
   }
   void lesCommandesEnAttentePendantUneProcedure() {
     QFETCH(QString, cas);
@@ -325,6 +326,19 @@ private Q_SLOTS:
       QVERIFY(banc.avis.isEmpty());
       QCOMPARE(banc.partie.PhaseCourante(), Phase::Arrete);
       QCOMPARE(banc.partie.Modele().Mot(), QStringLiteral("MAISON"));
+    } else if (cas == QLatin1String("tirages")) {
+      // Keys pressed faster than a letter's sound: each one draws, in turn.
+      banc.partie.ProcNouveauJeu();
+      banc.hasard.suite = {0.0, 0.99, 0.07};
+      banc.pendantSon = [&](Son son) {
+        if (son == Son::Lettre && banc.partie.Modele().NumeroLettre() == 0) {
+          banc.partie.ProcTirageVoyelles();
+          banc.partie.ProcTirageConsonnes();
+        }
+      };
+      banc.partie.ProcTirageConsonnes();
+      QCOMPARE(banc.partie.Modele().Lettres(), QStringLiteral("BYC"));
+      QCOMPARE(banc.sons.count(Son::Lettre), 3);
     } else {
       for (int jeu = 1; jeu <= 10; ++jeu)
         banc.partie.ProcNouveauJeu();

@@ -3,6 +3,7 @@
 #include "windows/BanqueImages.h"
 
 #include <QAction>
+#include <QShortcutEvent>
 #include <QToolButton>
 
 namespace {
@@ -109,8 +110,10 @@ QAction *BarreCommandes::Inserer(int position, const QString &cle, Style style, 
     widget->setObjectName(cle.isEmpty() ? QString() : QStringLiteral("bouton_") + cle);
   // On the button rather than its action: assistive technology reads it
   // there as the button's key binding.
-  if (auto *outil = qobject_cast<QToolButton *>(widgetForAction(bouton)))
+  if (auto *outil = qobject_cast<QToolButton *>(widgetForAction(bouton))) {
     outil->setShortcut(Raccourci(cle));
+    outil->installEventFilter(this);
+  }
   return bouton;
 }
 
@@ -135,6 +138,21 @@ QAction *BarreCommandes::BasculerOption(int position, bool &allumee) {
     DefinirEnfonce(position, true);
   DefinirInfobulle(position, QString::fromUtf8(forme.infobulle));
   return bouton;
+}
+
+// A button's own shortcut would play an animated click, which lands 100 ms
+// after the key and swallows a second press of it meanwhile: the command
+// runs as the key goes down instead, once a press.
+bool BarreCommandes::eventFilter(QObject *objet, QEvent *evenement) {
+  if (evenement->type() == QEvent::Shortcut) {
+    if (auto *outil = qobject_cast<QToolButton *>(objet);
+        outil && !static_cast<QShortcutEvent *>(evenement)->isAmbiguous()) {
+      if (QAction *bouton = outil->defaultAction())
+        bouton->trigger();
+      return true;
+    }
+  }
+  return QToolBar::eventFilter(objet, evenement);
 }
 
 QKeySequence BarreCommandes::Raccourci(const QString &cle) {

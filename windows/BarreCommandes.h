@@ -45,6 +45,9 @@ public:
   static QKeySequence Raccourci(const QString &cle);
   bool Actif(const QString &cle) const;
 
+protected:
+  bool eventFilter(QObject *objet, QEvent *evenement) override;
+
 private:
   QList<QAction *> m_positions;
 };

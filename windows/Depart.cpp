@@ -202,13 +202,20 @@ void Depart::RelierCommandes() {
       {"Scores", &Depart::ProcScores},
       {"Apropos", &Depart::ProcApropos},
       {"Aide", &Depart::ProcAide},
-      {"Quitter", &Depart::Terminer},
   };
   for (const auto &[cle, procedure] : autres)
-    connect(BarreBoutons->Bouton(QLatin1String(cle)), &QAction::triggered, this, procedure);
+    Relier(BarreBoutons->Bouton(QLatin1String(cle)), [this, procedure] { (this->*procedure)(); });
   for (const int position : {PositionSon, PositionMessage})
-    connect(BarreBoutons->Bouton(position), &QAction::triggered, this,
-            [this, position] { Basculer(position); });
+    Relier(BarreBoutons->Bouton(position), [this, position] { Basculer(position); });
+  // Quitting never waits.
+  connect(BarreBoutons->Bouton(QStringLiteral("Quitter")), &QAction::triggered, this,
+          &Depart::Terminer);
+}
+
+// The window's own commands wait, as the game's do, for a game procedure
+// that lets events run to end.
+void Depart::Relier(QAction *bouton, const std::function<void()> &commande) {
+  connect(bouton, &QAction::triggered, this, [this, commande] { m_partie.Executer(commande); });
 }
 
 // What the game says, shown.
@@ -392,21 +399,16 @@ void Depart::Form_QueryUnload() {
 }
 
 void Depart::ProcAide() {
-  if (Libre())
-    QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+  QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
 }
 
 void Depart::ProcScores() {
-  if (!Libre())
-    return;
   m_bruitage.Jouer(::Son::Scores);
   ::Scores dialogue(m_plateforme, G, m_bruitage, this);
   m_plateforme.ExecuterDialogue(dialogue);
 }
 
 void Depart::ProcApropos() {
-  if (!Libre())
-    return;
   Apropos dialogue(m_plateforme, G, this);
   // Placed by the program rather than the window manager: a frameless
   // window's place is otherwise not always known to Qt, and assistive
@@ -416,8 +418,6 @@ void Depart::ProcApropos() {
 }
 
 void Depart::Basculer(int position) {
-  if (!Libre())
-    return;
   bool allumee;
   QAction *bouton = BarreBoutons->BasculerOption(position, allumee);
   const QString valeur = allumee ? QStringLiteral("O") : QStringLiteral("N");
@@ -427,7 +427,7 @@ void Depart::Basculer(int position) {
     Message->setVisible(allumee);
     G.OptionMessage = valeur;
   }
-  connect(bouton, &QAction::triggered, this, [this, position] { Basculer(position); });
+  Relier(bouton, [this, position] { Basculer(position); });
 }
 
 void Depart::MontrerPhase(Partie::Phase phase) {

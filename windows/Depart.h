@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 class BarreCommandes;
@@ -68,9 +69,7 @@ private:
   void RelierCommandes();
   void SuivrePartie();
   void DisposerAuDemarrage();
-  // The commands that are not the game's own wait while a game procedure
-  // lets events run.
-  bool Libre() const { return !m_partie.Occupee(); }
+  void Relier(QAction *bouton, const std::function<void()> &commande);
   void ProcScores();
   void ProcApropos();
   void ProcAide();
