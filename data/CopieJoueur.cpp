@@ -8,15 +8,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace {
 
 using Action = ErreurBase::Action;
 
+// With the key derived at build time first: the game's own files then open
+// without deriving it from the password.
 std::unique_ptr<MoteurBase> Ouvrir(const QString &fichier, bool lectureSeule) {
   return MoteurBase::OuvrirBase(fichier, false, lectureSeule,
                                 QString::fromLatin1(CleBase::Connexion),
-                                MoteurBase::Partage::Privee);
+                                MoteurBase::Partage::Privee, CleBase::Derivee);
 }
 
 // The mark of the word list a dictionary was made from.
@@ -42,33 +45,62 @@ void Copier(const QString &modele, const QString &copie) {
   }
 }
 
-} // namespace
-
-void CopieJoueur::Preparer(const QString &modele, const QString &copie) {
-  if (!QFileInfo::exists(copie)) {
-    Copier(modele, copie);
-    return;
+// The template beside the copy, read-only as it is installed, with the
+// derived key when it opens with it, else with the password.
+void Attacher(MoteurBase &base, const QString &modele) {
+  const QString attacher = QStringLiteral("ATTACH DATABASE ? AS modele KEY ?");
+  const QString adresse =
+      QUrl::fromLocalFile(modele).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro");
+  if (CleBase::Derivee[0] != '\0') {
+    try {
+      base.Ecrire(attacher, {adresse, QString::fromLatin1(CleBase::Derivee)});
+      return;
+    } catch (const ErreurBase &) {
+      // Made with another salt: the password opens it.
+    }
   }
-  const qlonglong nouvelle = Empreinte(*Ouvrir(modele, true));
-  const auto base = Ouvrir(copie, false);
-  if (Empreinte(*base) == nouvelle)
-    return;
-  // One transaction: the dictionary is replaced whole or not at all, and the
-  // scores are never touched.
-  base->Ecrire(QStringLiteral("ATTACH DATABASE ? AS modele KEY ?"),
-               {modele, QString::fromLatin1(CleBase::Cle)});
+  base.Ecrire(attacher, {adresse, QString::fromLatin1(CleBase::Cle)});
+}
+
+// The template's dictionary in place of the copy's, in one transaction: the
+// dictionary is replaced whole or not at all, and the scores never touched.
+// The transaction takes the write lock by its first write, on the copy
+// alone: BEGIN IMMEDIATE would ask one of the template too, which an
+// installed game cannot write.
+void Renouveler(MoteurBase &base, const QString &modele, qlonglong empreinte) {
+  Attacher(base, modele);
   try {
-    base->Ecrire(QStringLiteral("BEGIN IMMEDIATE"));
-    base->Ecrire(QStringLiteral("DELETE FROM DICO"));
-    base->Ecrire(QStringLiteral("INSERT INTO DICO SELECT NOM FROM modele.DICO"));
-    base->Ecrire(QStringLiteral("PRAGMA user_version = %1").arg(nouvelle));
-    base->Ecrire(QStringLiteral("COMMIT"));
+    base.Ecrire(QStringLiteral("BEGIN"));
+    base.Ecrire(QStringLiteral("DELETE FROM DICO"));
+    base.Ecrire(QStringLiteral("INSERT INTO DICO SELECT NOM FROM modele.DICO"));
+    base.Ecrire(QStringLiteral("PRAGMA user_version = %1").arg(empreinte));
+    base.Ecrire(QStringLiteral("COMMIT"));
   } catch (const ErreurBase &) {
     try {
-      base->Ecrire(QStringLiteral("ROLLBACK"));
+      base.Ecrire(QStringLiteral("ROLLBACK"));
     } catch (const ErreurBase &) {
       // No transaction was open: the first failure is the one to report.
     }
     throw;
+  }
+}
+
+} // namespace
+
+bool CopieJoueur::Preparer(const QString &modele, const QString &copie) {
+  if (!QFileInfo::exists(copie)) {
+    Copier(modele, copie);
+    return true;
+  }
+  const auto base = Ouvrir(copie, false);
+  try {
+    const qlonglong nouvelle = Empreinte(*Ouvrir(modele, true));
+    if (Empreinte(*base) != nouvelle)
+      Renouveler(*base, modele, nouvelle);
+    return true;
+  } catch (const ErreurBase &) {
+    // The copy is whole and keeps its dictionary: the game plays on it, and
+    // the next start tries again, its mark being still the old one.
+    return false;
   }
 }

@@ -38,6 +38,12 @@ QString CauseAvantOuverture(const QString &fichier) {
   return {};
 }
 
+// A file another connection holds a moment (the other copy's renewal, a
+// backup) is waited for, up to two seconds, before the engine gives up.
+void Patienter(sqlite3 *base) {
+  sqlite3_busy_timeout(base, 2000);
+}
+
 } // namespace
 
 std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool exclusif,
@@ -48,7 +54,10 @@ std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool 
 
   const auto ouvrir = [&](const QByteArray &cle) {
     sqlite3 *base = nullptr;
-    const int options = lectureSeule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // File names given to ATTACH may be URIs ("file:…?mode=ro"); the file's
+    // own is a plain path, which never begins with "file:".
+    const int options =
+        (lectureSeule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
     if (const int code =
             sqlite3_open_v2(QFile::encodeName(fichier).constData(), &base, options, nullptr);
         code != SQLITE_OK) {
@@ -56,6 +65,7 @@ std::unique_ptr<MoteurBase> MoteurBase::OuvrirBase(const QString &fichier, bool 
       throw ErreurBase(Action::Ouvrir, fichier, ErreurBase::Cause(code));
     }
     std::unique_ptr<MoteurBase> moteur(new MoteurBase(base, fichier));
+    Patienter(base);
     if (!cle.isEmpty() && sqlite3_key(base, cle.constData(), int(cle.size())) != SQLITE_OK)
       moteur->Echec(int(Action::Ouvrir), sqlite3_errcode(base));
     if (exclusif)
@@ -101,6 +111,7 @@ std::unique_ptr<MoteurBase> MoteurBase::CreerBase(const QString &fichier, const 
     throw ErreurBase(Action::Ouvrir, fichier, ErreurBase::Cause(code));
   }
   std::unique_ptr<MoteurBase> moteur(new MoteurBase(base, fichier));
+  Patienter(base);
   if (sqlite3_key(base, cle.constData(), int(cle.size())) != SQLITE_OK)
     moteur->Echec(int(Action::Ouvrir), sqlite3_errcode(base));
   // The key is only checked when the first page is read.

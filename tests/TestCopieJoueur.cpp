@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -84,6 +86,47 @@ private Q_SLOTS:
     const QByteArray apres = copie.Octets();
     CopieJoueur::Preparer(modele.Fichier(), copie.Fichier());
     QCOMPARE(copie.Octets(), apres);
+  }
+
+  // Another program holds the copy: the renewal waits for it a moment; if it
+  // never lets go, the copy is left whole on its old dictionary, and the
+  // next start renews it.
+  void unRenouvellementAttendLaBaseOccupeeOuYRenonce_data() {
+    QTest::addColumn<int>("occupation"); // ms, -1 for all along
+    QTest::addColumn<bool>("renouvele");
+    QTest::newRow("un instant") << 300 << true;
+    QTest::newRow("tout du long") << -1 << false;
+  }
+  void unRenouvellementAttendLaBaseOccupeeOuYRenonce() {
+    QFETCH(int, occupation);
+    QFETCH(bool, renouvele);
+    BaseEssai modele({QStringLiteral("MAISON")});
+    modele.Executer("PRAGMA user_version = 2");
+    BaseEssai copie({QStringLiteral("ANCIEN")},
+                    {{QStringLiteral("ALICE"), 42, QStringLiteral("2026-01-02")}});
+    copie.Executer("PRAGMA user_version = 1");
+    auto autre = MoteurBase::OuvrirBase(copie.Fichier(), false, false, BaseEssai::Connexion,
+                                        MoteurBase::Partage::Privee);
+    autre->Ecrire(QStringLiteral("BEGIN IMMEDIATE"));
+    std::thread liberation;
+    if (occupation >= 0)
+      liberation = std::thread([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(occupation));
+        autre->Ecrire(QStringLiteral("COMMIT"));
+      });
+    const bool resultat = CopieJoueur::Preparer(modele.Fichier(), copie.Fichier());
+    if (liberation.joinable())
+      liberation.join();
+    else
+      autre->Ecrire(QStringLiteral("COMMIT"));
+    autre.reset();
+    QCOMPARE(resultat, renouvele);
+    QCOMPARE(Mots(copie.Fichier()), renouvele ? QStringList{"MAISON"} : QStringList{"ANCIEN"});
+    QCOMPARE(copie.Scores().size(), 1);
+    if (!renouvele) {
+      QVERIFY(CopieJoueur::Preparer(modele.Fichier(), copie.Fichier()));
+      QCOMPARE(Mots(copie.Fichier()), QStringList{"MAISON"});
+    }
   }
 
   void uneCopieIlisibleNEstJamaisRemplacee_data() {
