@@ -15,10 +15,14 @@
 
 int main(int argc, char **argv) {
   Mesurer("main");
-  // Deriving the game database's key is the longest step of the start: it
-  // runs on the other core from the first instant.
-  OuvertureBase ouverture = OuvertureBase::Lancer(
-      PlateformeQt::Programme(), PlateformeQt::DonneesJoueur(), PlateformeQt::ReglagesJoueur());
+  // A second copy touches nothing: it only says that the first one runs.
+  auto exemplaire = PlateformeQt::PrendreExemplaire();
+  // Opening the game database (and, installed, making or renewing the
+  // player's copy) runs on the other core from the first instant.
+  OuvertureBase ouverture;
+  if (exemplaire->isLocked())
+    ouverture = OuvertureBase::Lancer(PlateformeQt::Programme(), PlateformeQt::DonneesJoueur(),
+                                      PlateformeQt::ReglagesJoueur());
   QApplication application(argc, argv);
   // The desktop matches the window to its entry, and so to its icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(Installation::Id));
@@ -30,11 +34,13 @@ int main(int argc, char **argv) {
     application.installTranslator(&traduction);
   // One help window, brought back rather than opened twice.
   std::unique_ptr<FenetreAide> aide;
-  PlateformeQt plateforme([&aide](QWidget *, const QString &fichier) {
-    if (!aide)
-      aide = std::make_unique<FenetreAide>();
-    aide->Ouvrir(fichier);
-  });
+  PlateformeQt plateforme(
+      [&aide](QWidget *, const QString &fichier) {
+        if (!aide)
+          aide = std::make_unique<FenetreAide>();
+        aide->Ouvrir(fichier);
+      },
+      std::move(exemplaire));
   Depart depart(plateforme, std::move(ouverture));
   Mesurer("fenetre");
   if (!depart.Form_Load())

@@ -17,8 +17,9 @@
 #include <chrono>
 #include <cmath>
 
-PlateformeQt::PlateformeQt(AfficheurAide afficherAide)
-    : m_son(DossiersModules()), m_afficherAide(std::move(afficherAide)) {}
+PlateformeQt::PlateformeQt(AfficheurAide afficherAide, std::unique_ptr<QLockFile> exemplaire)
+    : m_son(DossiersModules()), m_verrou(std::move(exemplaire)),
+      m_afficherAide(std::move(afficherAide)) {}
 
 QStringList PlateformeQt::DossiersModules() {
   // Beside the program (the build folder, a portable copy), else where the
@@ -62,9 +63,9 @@ int PlateformeQt::LargeurEcranTwips() const {
              : 0;
 }
 
-bool PlateformeQt::AutreExemplaire() {
+std::unique_ptr<QLockFile> PlateformeQt::PrendreExemplaire() {
   // Copies installed in different folders may run side by side.
-  const QByteArray dossier = QCoreApplication::applicationDirPath().toUtf8();
+  const QByteArray dossier = QFileInfo(Programme()).absolutePath().toUtf8();
   const QString nom =
       QStringLiteral("vocadix-%1.verrou")
           .arg(QString::fromLatin1(
@@ -74,9 +75,16 @@ bool PlateformeQt::AutreExemplaire() {
   QString dossierVerrou = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (dossierVerrou.isEmpty())
     dossierVerrou = QDir::tempPath();
-  m_verrou = std::make_unique<QLockFile>(QDir(dossierVerrou).filePath(nom));
-  m_verrou->setStaleLockTime(0);
-  return !m_verrou->tryLock(0);
+  auto verrou = std::make_unique<QLockFile>(QDir(dossierVerrou).filePath(nom));
+  verrou->setStaleLockTime(0);
+  verrou->tryLock(0);
+  return verrou;
+}
+
+bool PlateformeQt::AutreExemplaire() {
+  if (!m_verrou)
+    m_verrou = PrendreExemplaire();
+  return !m_verrou->isLocked();
 }
 
 QString PlateformeQt::FichierProgramme() const {

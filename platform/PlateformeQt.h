@@ -14,7 +14,10 @@ public:
   // The help viewer is a window of the program's own, which it shows.
   using AfficheurAide = std::function<void(QWidget *parent, const QString &fichier)>;
 
-  explicit PlateformeQt(AfficheurAide afficherAide);
+  // `exemplaire`: the lock of the single running copy, when it was tried
+  // already (PrendreExemplaire); otherwise it is tried when asked for.
+  explicit PlateformeQt(AfficheurAide afficherAide,
+                        std::unique_ptr<QLockFile> exemplaire = nullptr);
   ~PlateformeQt() override;
 
   void AfficherMessage(QWidget *parent, const QString &titre, const QString &texte,
@@ -31,6 +34,9 @@ public:
   QDateTime Maintenant() const override;
   // Loads the sound player on another thread, once the window is up.
   void PrechargerSon() { m_son.Precharger(); }
+  // The lock that one copy of the program a folder holds, tried at once;
+  // locked when no other copy runs. Needs no application object.
+  static std::unique_ptr<QLockFile> PrendreExemplaire();
   // The same three places, known before the application object exists.
   static QString Programme();
   static QString DonneesJoueur();

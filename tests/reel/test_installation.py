@@ -80,7 +80,7 @@ class Installation:
             r = subprocess.run(commande, capture_output=True, text=True, timeout=60)
             verifier(r.returncode == 0, f"{commande[0]} failed:\n{r.stdout}{r.stderr}")
 
-    def lancer(self):
+    def demarrer(self):
         """The desktop entry's command, as the player, in his own home."""
         with open(os.path.join(self.prefixe, "share/applications", f"{ID}.desktop")) as f:
             commande = next(l.split("=", 1)[1].strip() for l in f if l.startswith("Exec="))
@@ -99,12 +99,86 @@ class Installation:
         self.lancements += 1
         journal = self.seance.chemin(f"vocadix-{self.lancements}.log")
         processus = self.seance.processus.lancer(
-            ["setpriv", f"--reuid={self.uid}", f"--regid={self.gid}", "--clear-groups", "--",
-             commande], env, journal, cwd=self.home)
+            [*self.en_joueur(), commande], env, journal, cwd=self.home)
+        return processus, journal
+
+    def en_joueur(self):
+        """The start of a command run as the player."""
+        return ["setpriv", f"--reuid={self.uid}", f"--regid={self.gid}", "--clear-groups", "--"]
+
+    def lancer(self):
+        processus, journal = self.demarrer()
         fenetre = attendre(lambda: next((f for f, t in self.ecran.fenetres(processus.pid).items()
                                          if t == TITRE), None), "the installed game's window")
         self.ecran.activer(fenetre)
         return processus, fenetre, journal
+
+    def deux_lancements(self):
+        """Two launches in the same instant at a first start, ten times over."""
+        dossier = os.path.dirname(self.base_joueur())
+        for fois in range(10):
+            shutil.rmtree(dossier, ignore_errors=True)
+            lances = [self.demarrer(), self.demarrer()]
+
+            def etats():
+                vus = {p.pid: self.fenetres(p) for p, _ in lances}
+                principaux = [pid for pid, f in vus.items() if TITRE in f.values()]
+                refus = [pid for pid, f in vus.items() if f and TITRE not in f.values()]
+                return (principaux, refus) if len(principaux) + len(refus) == 2 else None
+            principaux, refus = attendre(etats, f"launch pair {fois + 1}: one window, one refusal")
+            verifier(len(principaux) == 1,
+                     f"launch pair {fois + 1}: {len(principaux)} game windows open")
+            (jeu, journal_jeu), = [(p, j) for p, j in lances if p.pid in principaux]
+            (autre, journal_autre), = [(p, j) for p, j in lances if p.pid in refus]
+            boite, = self.fenetres(autre)
+            self.ecran.activer(boite)
+            self.ecran.touche("Return")
+            attendre(lambda: autre.poll() is not None, "the second copy to end")
+            verifier(autre.returncode == 1, f"the second copy ended with {autre.returncode}:\n"
+                     f"{bureau._lire(journal_autre)}")
+            fenetre = next(f for f, t in self.fenetres(jeu).items() if t == TITRE)
+            self.ecran.activer(fenetre)
+            self.quitter(jeu, journal_jeu)
+            restes = [n for n in os.listdir(dossier) if n != "Vocadix.dat"]
+            verifier(not restes, f"launch pair {fois + 1} left {restes}")
+            verifier(self.requete("PRAGMA integrity_check;") == ["ok"],
+                     f"launch pair {fois + 1}: the player's copy is damaged")
+            verifier(int(self.requete("SELECT count(*) FROM DICO;")[0]) > 1000,
+                     f"launch pair {fois + 1}: the player's copy has no dictionary")
+
+    def renouvellement_impossible(self):
+        """A newer dictionary that cannot be written into the player's copy:
+        the game starts on the old one, scores kept, and renews it next time."""
+        marque = self.requete("PRAGMA user_version;")
+        self.requete("PRAGMA user_version = 7; DELETE FROM DICO WHERE NOM = 'MAISON';"
+                     "INSERT INTO SCORES VALUES ('ALICE', 42, '2026-01-02');")
+        # Another program of the player's holds the copy's write lock all along.
+        tenue = subprocess.Popen([*self.en_joueur(), "sqlcipher", self.base_joueur()],
+                                 stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                 stderr=subprocess.STDOUT, text=True)
+        tenue.stdin.write(f"PRAGMA key = '{self.cle}';\nBEGIN IMMEDIATE;\n"
+                          "SELECT 'tenue' FROM SCORES LIMIT 1;\n")
+        tenue.stdin.flush()
+        verifier(tenue.stdout.readline().strip() == "tenue", "sqlcipher did not take the lock")
+        try:
+            processus, _, journal = self.lancer()
+            self.quitter(processus, journal)
+        finally:
+            tenue.stdin.write("COMMIT;\n.quit\n")
+            tenue.stdin.close()
+            tenue.wait(timeout=30)
+        verifier(self.requete("PRAGMA user_version;") == ["7"], "the copy's mark changed")
+        verifier(self.requete("SELECT count(*) FROM DICO WHERE NOM = 'MAISON';") == ["0"],
+                 "the dictionary was renewed behind the lock")
+        vus = self.requete("SELECT NOM, SCORE FROM SCORES;")
+        verifier(vus == ["ALICE|42"], f"scores: {vus}")
+        processus, _, journal = self.lancer()
+        self.quitter(processus, journal)
+        vu = self.requete("PRAGMA user_version;")
+        verifier(vu == marque, f"the next start did not renew: mark {vu}, expected {marque}")
+        verifier(self.requete("SELECT count(*) FROM DICO WHERE NOM = 'MAISON';") == ["1"],
+                 "the next start did not bring the new dictionary")
+        self.requete("DELETE FROM SCORES;")
 
     def fenetres(self, processus):
         return self.ecran.fenetres(processus.pid)
@@ -144,11 +218,16 @@ class Installation:
     def base_joueur(self):
         return os.path.join(self.home, ".local/share/vocadix/Vocadix.dat")
 
-    def scores(self):
-        r = subprocess.run(["sqlcipher", self.base_joueur()],
-                           input=f"PRAGMA key = '{self.cle}';\nSELECT NOM, SCORE FROM SCORES;\n",
+    def requete(self, sql):
+        """The rows of statements on the player's copy, run by another program of his."""
+        r = subprocess.run([*self.en_joueur(), "sqlcipher", self.base_joueur()],
+                           input=f"PRAGMA key = '{self.cle}';\n{sql}\n",
                            capture_output=True, text=True, timeout=30)
-        return [l for l in r.stdout.split("\n") if "|" in l]
+        verifier(r.returncode == 0 and "Error" not in r.stderr, f"sqlcipher {sql!r}: {r.stderr}")
+        return [l for l in r.stdout.split("\n") if l]
+
+    def scores(self):
+        return [l for l in self.requete("SELECT NOM, SCORE FROM SCORES;") if "|" in l]
 
     def redemarrer(self):
         processus, _, journal = self.lancer()
@@ -182,6 +261,10 @@ def main():
             for nom, etape in (
                     ("cmake --install lays the game out, then it is made read-only", i.installer),
                     ("the desktop entry and the metainfo validate", i.valider),
+                    ("two launches at a first start, ten times: one game, a sound copy",
+                     i.deux_lancements),
+                    ("a renewal that cannot be written: the game starts on the old dictionary",
+                     i.renouvellement_impossible),
                     ("the player plays a game to its end and records his score",
                      i.jouer_une_partie),
                     ("after a restart the score is in his data folder; the install is unchanged",
