@@ -5,8 +5,9 @@
 #include "rules/Mesures.h"
 
 void ResolveurBase::Preparer() {
-  if (m_preparation.valid() || m_solveur)
+  if (m_preparation.valid() || m_solveur || m_essais >= 2)
     return;
+  ++m_essais;
   m_preparation = std::async(std::launch::async, [fichier = m_fichier] {
     auto solveur = std::make_shared<const Solveur>(Dictionnaire::Indexer(fichier));
     Mesurer("solveur");
@@ -15,8 +16,12 @@ void ResolveurBase::Preparer() {
 }
 
 std::optional<QStringList> ResolveurBase::PlusLongs(const QString &tirage) {
-  Preparer();
-  if (m_preparation.valid()) {
+  if (m_essais == 0)
+    Preparer();
+  const bool pret = m_preparation.valid() &&
+                    (m_essais == 1 ||
+                     m_preparation.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+  if (pret) {
     try {
       m_solveur = m_preparation.get();
     } catch (const ErreurBase &) {

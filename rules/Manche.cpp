@@ -153,10 +153,13 @@ void Manche::Reveler(const QStringList &plusLongs) {
     resultat.plusLongs = plusLongs;
 }
 
-int Manche::MeilleurTotal() const {
+std::optional<int> Manche::MeilleurTotal() const {
   int total = 0;
-  for (const Resultat &resultat : m_resultats)
+  for (const Resultat &resultat : m_resultats) {
     if (resultat.plusLongs)
       total += int(resultat.plusLongs->value(0).size());
+    else if (!resultat.tirage.isEmpty())
+      return std::nullopt;
+  }
   return total;
 }

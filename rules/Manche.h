@@ -82,8 +82,9 @@ public:
   QString TirageAReveler() const;
   // The longest words of the current round's draw, once it is over.
   void Reveler(const QStringList &plusLongs);
-  // The sum of the greatest lengths of the rounds revealed.
-  int MeilleurTotal() const;
+  // The sum of the greatest lengths the draws allowed; unknown while a round
+  // whose draw closed is not revealed (there was no index to tell it).
+  std::optional<int> MeilleurTotal() const;
 
   qint16 NumeroJeu() const { return m_numeroJeu; }
   bool DernierJeu() const { return m_numeroJeu == NombreJeux; }

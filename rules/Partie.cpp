@@ -148,6 +148,8 @@ void Partie::ProcNouvellePartie() {
   const Procedure enCours(*this);
   // The round left behind ends before the sound can let anything else run.
   Figer();
+  // The index of the longest words, if it could not be built, is tried again.
+  m_resolveur.Preparer();
   Q_EMIT SonDemande(Son::NouvellePartie);
   Guider(QString());
   m_pointsJeu = 0;

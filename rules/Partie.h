@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 class Correcteur;
 class Hasard;
@@ -120,9 +121,10 @@ Q_SIGNALS:
   void Avis(const QString &texte, Icone icone);
   // Round k + 1 is over (verified, timed out or left): its result is final.
   void JeuTermine(int k);
-  // The tenth round is left: the total and the best the ten draws allowed.
-  // The score entry runs there; the game is over when it returns.
-  void PartieTerminee(qint16 total, int meilleur);
+  // The tenth round is left: the total and the best the ten draws allowed,
+  // when it is known. The score entry runs there; the game is over when it
+  // returns.
+  void PartieTerminee(qint16 total, std::optional<int> meilleur);
 
 private:
   class Procedure;

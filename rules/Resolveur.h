@@ -9,7 +9,8 @@
 class Resolveur {
 public:
   virtual ~Resolveur() = default;
-  // Starts building the index, if it is not built or under way.
+  // Starts building the index, if it is not built or under way; after a
+  // build that failed, once more at most.
   virtual void Preparer() = 0;
   // Every word of the greatest length drawable from `tirage`, alphabetical
   // (empty when none fits); nothing when there is no index.

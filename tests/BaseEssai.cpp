@@ -87,6 +87,8 @@ QByteArray BaseEssai::Octets() const {
 
 void BaseEssai::Executer(const char *sql) const {
   sqlite3 *base = Ouvrir(Fichier(), m_cle, SQLITE_OPEN_READWRITE);
+  // The game may be reading the file on another core, building its index.
+  sqlite3_busy_timeout(base, 5000);
   if (sqlite3_exec(base, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
     qFatal("base d'essai : %s", sqlite3_errmsg(base));
   sqlite3_close(base);

@@ -34,7 +34,7 @@ public:
 
 class ResolveurEssai : public Resolveur {
 public:
-  void Preparer() override {}
+  void Preparer() override { ++preparations; }
   std::optional<QStringList> PlusLongs(const QString &tirage) override {
     if (!disponible)
       return std::nullopt;
@@ -42,6 +42,7 @@ public:
   }
   Solveur solveur{Mots};
   bool disponible = true;
+  int preparations = 0;
 };
 
 // Numbers that draw the letters asked for, then 0.5.
@@ -62,7 +63,7 @@ struct Banc {
   QList<Son> sons;
   QStringList avis;
   QList<int> jeuxTermines;
-  QList<std::pair<qint16, int>> fins;
+  QList<std::pair<qint16, std::optional<int>>> fins;
   QString score;
   // Run where the program lets events run: after a sound, inside a box.
   std::function<void(Son)> pendantSon;
@@ -80,9 +81,10 @@ struct Banc {
         pendantAvis();
     });
     QObject::connect(&partie, &Partie::JeuTermine, [this](int k) { jeuxTermines << k; });
-    QObject::connect(&partie, &Partie::PartieTerminee, [this](qint16 total, int meilleur) {
-      fins << std::pair{total, meilleur};
-    });
+    QObject::connect(&partie, &Partie::PartieTerminee,
+                     [this](qint16 total, std::optional<int> meilleur) {
+                       fins << std::pair{total, meilleur};
+                     });
     QObject::connect(&partie, &Partie::ScoreChange, [this](const QString &t) { score = t; });
     partie.Initialiser();
   }
@@ -225,7 +227,7 @@ private Q_SLOTS:
     QCOMPARE(banc.score, QStringLiteral("13 points"));
     QCOMPARE(banc.jeuxTermines, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     // The best of the draws: MAISON, MAISON, SALIERE, then A seven times.
-    QCOMPARE(banc.fins, (QList<std::pair<qint16, int>>{{13, 6 + 6 + 7 + 7}}));
+    QCOMPARE(banc.fins, (QList<std::pair<qint16, std::optional<int>>>{{13, 6 + 6 + 7 + 7}}));
     QCOMPARE(banc.avis.last(), QStringLiteral("Cette partie est terminée !!\n\nVotre score est de "
                                               "13 points !"));
     QCOMPARE(banc.partie.PhaseCourante(), Phase::AucunePartie);
@@ -371,14 +373,21 @@ private Q_SLOTS:
     QCOMPARE(banc.partie.ScorePartie(), 6);
   }
 
-  void sansIndexRienNEstReveleNiCompteDansLeMeilleur() {
+  // Without the index, nothing is revealed and the best possible is not
+  // known; every new game asks for the index again.
+  void sansIndexRienNEstReveleNiLeMeilleurConnu() {
     Banc banc;
     banc.resolveur.disponible = false;
     banc.partie.ProcNouvellePartie();
-    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
-    banc.partie.ProcVerification();
-    QVERIFY(!banc.partie.Modele().ResultatJeu(0).plusLongs);
-    QCOMPARE(banc.partie.Modele().MeilleurTotal(), 0);
+    QCOMPARE(banc.resolveur.preparations, 1);
+    for (int jeu = 1; jeu <= 10; ++jeu) {
+      banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+      banc.partie.ProcVerification();
+      QVERIFY(!banc.partie.Modele().ResultatJeu(jeu - 1).plusLongs);
+    }
+    QCOMPARE(banc.fins, (QList<std::pair<qint16, std::optional<int>>>{{60, std::nullopt}}));
+    banc.partie.ProcNouvellePartie();
+    QCOMPARE(banc.resolveur.preparations, 2);
   }
 };
 

@@ -2,9 +2,11 @@
 // holds the words players of this game accept, and only those.
 
 #include "data/MoteurBase.h"
+#include "data/ResolveurBase.h"
 #include "data/VueDonnees.h"
 #include "tests/BaseEssai.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -59,6 +61,23 @@ private Q_SLOTS:
         m_moteur->Lire(QStringLiteral("SELECT NOM FROM DICO WHERE NOM GLOB '*[^A-Z]*' LIMIT 5"))
             .lignes;
     QCOMPARE(horsAlphabet.size(), 0);
+  }
+
+  // An index that could not be built is tried once more when asked, and that
+  // second build is never waited for: until it is ready, nothing is revealed.
+  void unIndexIntrouvableEstReessayeSansEtreAttendu() {
+    QTemporaryDir vide;
+    ResolveurBase resolveur;
+    resolveur.DefinirFichier(vide.filePath(QStringLiteral("Vocadix.dat")));
+    QVERIFY(!resolveur.PlusLongs(QStringLiteral("MAISONRUE")));
+    // The file is there now. Its key is the password, derived afresh: tens
+    // of milliseconds on the other core, while the first answer is at once.
+    BaseEssai base({QStringLiteral("MAISON"), QStringLiteral("RUE")});
+    resolveur.DefinirFichier(base.Fichier());
+    resolveur.Preparer();
+    QVERIFY(!resolveur.PlusLongs(QStringLiteral("MAISONRUE")));
+    QTRY_VERIFY(resolveur.PlusLongs(QStringLiteral("MAISONRUE")).has_value());
+    QCOMPARE(*resolveur.PlusLongs(QStringLiteral("MAISONRUE")), QStringList{"MAISON"});
   }
 };
 

@@ -239,7 +239,7 @@ void Depart::SuivrePartie() {
   connect(partie, &Partie::Repeindre, this, qOverload<>(&QWidget::repaint));
   connect(partie, &Partie::SonDemande, this, [this](::Son son) { m_bruitage.Jouer(son); });
   connect(partie, &Partie::Avis, this, &Depart::Afficher);
-  connect(partie, &Partie::PartieTerminee, this, [this](qint16 total, int meilleur) {
+  connect(partie, &Partie::PartieTerminee, this, [this](qint16 total, std::optional<int> meilleur) {
     MontrerBilan(total, meilleur);
     OuvrirEnregistre(total);
   });
@@ -543,9 +543,10 @@ void Depart::MontrerRecap(int k) {
   }
 }
 
-// At the end of a game, its total against the best the ten draws allowed.
-void Depart::MontrerBilan(qint16 total, int meilleur) {
-  const QString bilan = Revelation::Bilan(total, meilleur);
+// At the end of a game, its total against the best the ten draws allowed,
+// when the index could tell it.
+void Depart::MontrerBilan(qint16 total, std::optional<int> meilleur) {
+  const QString bilan = meilleur ? Revelation::Bilan(total, *meilleur) : QString();
   BilanPartie->setText(bilan);
   BilanPartie->setAccessibleDescription(bilan);
   Score->setToolTip(bilan);

@@ -81,7 +81,7 @@ private:
   void MontrerRecap(int k);
   void MontrerCadran();
   void MasquerCadran();
-  void MontrerBilan(qint16 total, int meilleur);
+  void MontrerBilan(qint16 total, std::optional<int> meilleur);
   void EffacerBilan();
   void OuvrirEnregistre(qint16 total);
   void DisposerMeilleurs();
