@@ -13,5 +13,10 @@ void Bruitage::Jouer(Son son) {
   ressource.open(QIODevice::ReadOnly);
   SonEnCours = ressource.readAll();
   m_plateforme.JouerSon(SonEnCours);
+  if (!m_panneSignalee && m_signaler)
+    if (const QString cause = m_plateforme.PanneSon(); !cause.isEmpty()) {
+      m_panneSignalee = true;
+      m_signaler(cause);
+    }
   QCoreApplication::processEvents();
 }

@@ -33,13 +33,19 @@ SortieSon *ChargeurSon::Sortie() {
   if (!m_fait) {
     Precharger();
     m_fait = true;
+    const QString module = QString::fromLatin1(NomModule);
     if (!m_chargement.valid())
-      qWarning("Vocadix : pas de son, %s introuvable", NomModule);
+      m_panne = QStringLiteral("le module de son %1 est introuvable").arg(module);
     else if (!m_chargement.get())
-      qWarning("Vocadix : pas de son, %s", qPrintable(m_module.errorString()));
+      m_panne = QStringLiteral("le module de son %1 n'a pas pu être chargé (%2)")
+                    .arg(module, m_module.errorString());
     else if (const auto fabrique =
                  reinterpret_cast<FabriqueSortieSon>(m_module.resolve(NomFabriqueSortieSon)))
       m_sortie.reset(fabrique());
+    else
+      m_panne = QStringLiteral("le module de son %1 n'est pas celui du jeu").arg(module);
+    if (!m_panne.isEmpty())
+      qWarning("Vocadix : pas de son, %s", qPrintable(m_panne));
   }
   return m_sortie.get();
 }

@@ -21,6 +21,9 @@ public:
   void Precharger();
   bool Jouer(const QByteArray &image);
   void Arreter();
+  // Why there is no sound, in French, once the player was asked for and
+  // could not be had; empty otherwise.
+  const QString &Panne() const { return m_panne; }
 
   static constexpr char NomModule[] = "vocadix_son.so";
 
@@ -32,4 +35,5 @@ private:
   std::future<bool> m_chargement;
   bool m_fait = false; // the player was asked for once, found or not
   std::unique_ptr<SortieSon> m_sortie;
+  QString m_panne;
 };

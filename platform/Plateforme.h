@@ -31,6 +31,9 @@ public:
   virtual void AfficherAide(QWidget *parent, const QString &fichier) = 0;
   // Plays a wave image without waiting; the next sound cuts this one short.
   virtual void JouerSon(const QByteArray &image) = 0;
+  // Why the game cannot play sounds at all, in French, once a sound was
+  // asked for; empty while it can.
+  virtual QString PanneSon() const = 0;
 
   virtual int LargeurEcranTwips() const = 0;
   // True when another copy of the program is already running.

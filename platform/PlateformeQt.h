@@ -26,6 +26,7 @@ public:
   void Ouvrir(QWidget *parent, const QString &document) override;
   void AfficherAide(QWidget *parent, const QString &fichier) override;
   void JouerSon(const QByteArray &image) override;
+  QString PanneSon() const override { return m_son.Panne(); }
   int LargeurEcranTwips() const override;
   bool AutreExemplaire() override;
   QString FichierProgramme() const override;

@@ -26,6 +26,7 @@ public:
   void Ouvrir(QWidget *parent, const QString &document) override;
   void AfficherAide(QWidget *parent, const QString &fichier) override;
   void JouerSon(const QByteArray &image) override;
+  QString PanneSon() const override { return panneSon; }
   int LargeurEcranTwips() const override { return largeurTwips; }
   bool AutreExemplaire() override { return autreExemplaire; }
   QString FichierProgramme() const override { return fichierProgramme; }
@@ -50,6 +51,7 @@ public:
   QString donneesJoueur, reglagesJoueur; // the player's folders, for an installed game
   QDateTime maintenant;
   QList<double> aleatoires; // drawn in order; then 0.5
+  QString panneSon;         // why sounds cannot be played, when they cannot
 
   // Run while a box is open, while a sound lets events run, while a dialog runs.
   std::function<void(const Boite &)> pendantBoite;

@@ -275,6 +275,40 @@ private Q_SLOTS:
     essai.Fenetre().Lettre_DblClick(2);
     QCOMPARE(essai.plateforme.sons, sons);
   }
+
+  // A game that cannot play its sounds says so once, beside the dial, and
+  // goes on silent; with sound off it has nothing to say.
+  void unJeuMuetLeDitUneFois_data() {
+    QTest::addColumn<QByteArray>("reglages");
+    QTest::addColumn<bool>("dit");
+    QTest::newRow("son actif") << QByteArray("O\r\nO\r\n") << true;
+    QTest::newRow("son coupé") << QByteArray("N\r\nO\r\n") << false;
+  }
+  void unJeuMuetLeDitUneFois() {
+    QFETCH(QByteArray, reglages);
+    QFETCH(bool, dit);
+    FenetreEssai essai(Mots);
+    essai.EcrireReglages(reglages);
+    essai.plateforme.panneSon = QStringLiteral("le module de son vocadix_son.so est introuvable");
+    QVERIFY(essai.ChargerEtMontrer());
+    QLabel *avis = essai.Etiquette(QStringLiteral("AvisSon"));
+    QVERIFY(!avis->isVisible());
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    QCOMPARE(avis->isVisible(), dit);
+    if (!dit)
+      return;
+    const QString texte =
+        QStringLiteral("Son indisponible : le module de son vocadix_son.so est introuvable. Le jeu "
+                       "continue sans son ; voir l'aide (F1).");
+    QCOMPARE(avis->text(), texte);
+    essai.plateforme.panneSon = QStringLiteral("autre chose");
+    essai.Clic(QStringLiteral("NouveauJeu"));
+    QCOMPARE(avis->text(), texte);
+    // Nothing the game's own texts say has changed.
+    QCOMPARE(essai.Texte(QStringLiteral("Message")),
+             QStringLiteral("Cliquez sur Consonnes ou Voyelles"));
+    QVERIFY(essai.plateforme.boites.isEmpty());
+  }
 };
 
 QTEST_MAIN(TestPartie)

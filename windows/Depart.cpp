@@ -189,6 +189,20 @@ void Depart::CreerControles() {
     ConteneurAccessible::MarquerDecor(ligne);
   Support->setAccessibleName(QStringLiteral("Lettres du tirage"));
 
+  // In the band the layout leaves free under the dial and the recap: that
+  // the game is mute, should it be.
+  AvisSon = Etiquette(QStringLiteral("AvisSon"), 120, 7680, 11775, 600);
+  AvisSon->setFont(Police(9.75, false));
+  AvisSon->setWordWrap(true);
+  Colorer(AvisSon, RougeFonce, GrisClair);
+  AvisSon->hide();
+  m_bruitage.SignalerPanne([this](const QString &cause) {
+    AvisSon->setText(QStringLiteral("Son indisponible : %1. Le jeu continue sans son ; voir "
+                                    "l'aide (F1).")
+                         .arg(cause));
+    AvisSon->show();
+  });
+
   Barre = new BarreEtat(this);
   setStatusBar(Barre);
 }

@@ -122,6 +122,7 @@ private:
   QLabel *TitreMeilleurs = nullptr;
   std::array<QLabel *, 10> RecapMeilleurs{};
   QLabel *BilanPartie = nullptr;
+  QLabel *AvisSon = nullptr;
   QLabel *Decompteur = nullptr;
   QWidget *Haut = nullptr;
   QWidget *Gauche = nullptr;

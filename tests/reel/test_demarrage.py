@@ -77,6 +77,24 @@ def fermeture(ecran, dossier, programme):
              f"Vocadix.ini holds {contenu!r}, expected {OPTIONS_INCHANGEES!r}")
 
 
+def sans_module_de_son(seance, ecran, executable, base):
+    """Without its sound module the game starts, and says once it has no sound."""
+    dossier = seance.dossier_programme(executable, base)
+    os.remove(os.path.join(dossier, "vocadix_son.so"))
+    programme = premier_lancement(ecran, dossier)
+    ecran.activer(programme.principale)
+    ecran.touche("ctrl+n")
+    racine = programme.attendre_arbre(
+        lambda r: r if r.trouver(role="label", nom="Cliquez sur Nouveau jeu") else None,
+        "the new game without sound")
+    avis = next((n for n in racine.tous() if n.role == "label" and n.montre
+                 and n.nom.startswith("Son indisponible : ")), None)
+    verifier(avis is not None and "vocadix_son.so est introuvable" in avis.nom,
+             f"the player is not told the game is mute: {avis}")
+    verifier(racine.trouver(role="alert") is None, "a box opened for the missing sound")
+    fermeture(ecran, dossier, programme)
+
+
 # Screen widths either side of the 800-pixel limit, and whether the game starts.
 LARGEURS = ((799, False), (800, True))
 
@@ -102,6 +120,9 @@ def main():
                    ecran, dossier, premier)
         essais.cas("closing through the window manager saves the options", fermeture,
                    ecran, dossier, premier)
+        essais.nouvelle_suite()
+        essais.cas("without its sound module the game says it is mute", sans_module_de_son,
+                   seance, ecran, executable, base)
         ecran.arreter()
         for largeur, accepte in LARGEURS:
             essais.nouvelle_suite()
