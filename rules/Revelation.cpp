@@ -27,8 +27,10 @@ QString Revelation::TexteCourt(const QStringList &plusLongs, const QString &mot)
 QString Revelation::TexteComplet(const QStringList &plusLongs, const QString &mot) {
   if (plusLongs.isEmpty())
     return QStringLiteral("Aucun mot du dictionnaire ne s'écrit avec ce tirage.");
-  QString texte = QStringLiteral("Mots les plus longs possibles : %1 lettres.\n%2")
-                      .arg(plusLongs.first().size())
+  const qsizetype longueur = plusLongs.first().size();
+  QString texte = QStringLiteral("Mots les plus longs possibles : %1 %2.\n%3")
+                      .arg(longueur)
+                      .arg(longueur == 1 ? QStringLiteral("lettre") : QStringLiteral("lettres"))
                       .arg(Montres(plusLongs, mot).join(u", "));
   if (const qsizetype autres = plusLongs.size() - MotsMontres; autres > 0)
     texte +=

@@ -2,6 +2,7 @@
 // game its total against the best possible: shown beside the recap when the
 // window is wide enough, in the rows' tooltips and descriptions always.
 
+#include "rules/Revelation.h"
 #include "tests/FenetreEssai.h"
 
 #include <QTest>
@@ -24,6 +25,21 @@ class TestRevelation : public QObject {
   Q_OBJECT
 
 private Q_SLOTS:
+  // A draw whose longest word has one letter (A, O, Y) says so in the singular.
+  void laLongueurSAccordeAuNombreDeLettres_data() {
+    QTest::addColumn<QStringList>("plusLongs");
+    QTest::addColumn<QString>("texte");
+    QTest::newRow("une lettre") << QStringList{"A", "Y"}
+                                << "Mots les plus longs possibles : 1 lettre.\nA, Y.";
+    QTest::newRow("trois lettres")
+        << QStringList{"RUE"} << "Mots les plus longs possibles : 3 lettres.\nRUE.";
+  }
+  void laLongueurSAccordeAuNombreDeLettres() {
+    QFETCH(QStringList, plusLongs);
+    QFETCH(QString, texte);
+    QCOMPARE(Revelation::TexteComplet(plusLongs, QString()), texte);
+  }
+
   void unJeuFiniReveleLesPlusLongs_data() {
     QTest::addColumn<QString>("fin");
     QTest::addColumn<QString>("court");

@@ -85,7 +85,8 @@ def revelation_attendue(mots, tirage, mot):
         return "Aucun mot du dictionnaire ne s'écrit avec ce tirage."
     trouve = mot in meilleurs
     montres = ([mot] + [m for m in meilleurs if m != mot] if trouve else meilleurs)[:5]
-    texte = f"Mots les plus longs possibles : {n} lettres.\n{', '.join(montres)}"
+    texte = f"Mots les plus longs possibles : {n} lettre{'s' if n > 1 else ''}.\n" \
+        f"{', '.join(montres)}"
     autres = len(meilleurs) - 5
     if autres > 0:
         texte += " et 1 autre" if autres == 1 else f" et {autres} autres"
