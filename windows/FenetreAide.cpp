@@ -27,8 +27,9 @@ void FenetreAide::Ouvrir(const QString &fichier) {
   } else {
     m_lecteur->setHtml(
         QStringLiteral("<h2>Aide indisponible</h2><p>Le fichier d'aide <b>%1</b> est introuvable "
-                       "ou illisible.</p><p>Réinstallez Vocadix pour le retrouver : il se place "
-                       "à côté du programme.</p>")
+                       "ou illisible.</p><p>Réinstallez Vocadix pour le retrouver : le jeu "
+                       "installé le range avec ses données (share/vocadix), un exemplaire "
+                       "portable à côté du programme.</p>")
             .arg(fichier.toHtmlEscaped()));
   }
   show();
