@@ -145,6 +145,35 @@ class Ecran:
                        env=self.environnement(), check=True)
 
 
+class Installation:
+    """The game installed by `cmake --install` into a throw-away prefix, and a
+    player's home for it: the installed layout a packaged game starts in."""
+
+    def __init__(self, construction):
+        self.racine = tempfile.mkdtemp(prefix="vocadix-bench-installe-")
+        prefixe = os.path.join(self.racine, "usr")
+        r = subprocess.run(["cmake", "--install", construction, "--prefix", prefixe],
+                           capture_output=True, text=True)
+        if r.returncode != 0:
+            shutil.rmtree(self.racine, ignore_errors=True)
+            raise Echec(f"cmake --install : {r.stderr.strip()}")
+        self.executable = os.path.join(prefixe, "bin", "vocadix")
+        home = os.path.join(self.racine, "home")
+        os.makedirs(os.path.join(home, "run"), mode=0o700)
+        self.env = {"HOME": home, "XDG_RUNTIME_DIR": os.path.join(home, "run"),
+                    "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
+                    "XDG_CONFIG_HOME": os.path.join(home, ".config")}
+
+    def programme(self):
+        return (self.executable, [], True, self.env)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        shutil.rmtree(self.racine, ignore_errors=True)
+
+
 def annexes_du_jeu(construction):
     """The files a copy of the game takes beside its executable: its
     database, and its sound module where the build has one."""
@@ -158,21 +187,27 @@ def annexes_du_jeu(construction):
 
 class Programme:
     """One run of an executable copied, with the files it needs, into a
-    throw-away folder (the game refuses a second start from one folder)."""
+    throw-away folder (the game refuses a second start from one folder);
+    or, with `en_place`, of an installed executable where it lies, with the
+    environment `env` adds (the player's home)."""
 
-    def __init__(self, ecran, executable, annexes=()):
+    def __init__(self, ecran, executable, annexes=(), en_place=False, env=None):
         self.ecran = ecran
+        self.env = env or {}
         self.dossier = tempfile.mkdtemp(prefix="vocadix-bench-")
-        for fichier in (executable, *annexes):
-            shutil.copy2(fichier, self.dossier)
-        self.chemin = os.path.join(self.dossier, os.path.basename(executable))
+        if en_place:
+            self.chemin = executable
+        else:
+            for fichier in (executable, *annexes):
+                shutil.copy2(fichier, self.dossier)
+            self.chemin = os.path.join(self.dossier, os.path.basename(executable))
         self.processus = None
         self.moments = queue.Queue()
         self.autres_lignes = []
 
     def demarrer(self):
         """Starts the program; returns time.monotonic() just before exec."""
-        env = self.ecran.environnement()
+        env = self.ecran.environnement(**self.env)
         avant = time.monotonic()
         self.processus = subprocess.Popen(
             [self.chemin], cwd=self.dossier, env=env, stdin=subprocess.DEVNULL,
