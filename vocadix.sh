@@ -12,6 +12,7 @@ PAQUETS=(
   fonts-liberation2                         # Arial-compatible fonts
   xvfb xauth openbox xdotool x11-utils imagemagick   # real-window tests
   dbus at-spi2-core python3-pyatspi         # reading the real window's widgets
+  orca                                      # what a screen reader speaks of the game
   pulseaudio pulseaudio-utils sox           # real-audio tests
   desktop-file-utils appstream sqlcipher    # installed-game test: its files, the player's base
   dpkg-dev lintian                          # the Debian package and its check

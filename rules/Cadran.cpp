@@ -2,13 +2,14 @@
 
 #include <cmath>
 
-void Cadran::Demarrer(double gaucheTitreTirages) {
+void Cadran::Demarrer(double gaucheTitreTirages, int secondes) {
   RayonCadran = 1000;
   RayonPoint = 50;
   CentreX = gaucheTitreTirages / 2;
   CentreY = 6400;
-  Decompte = 45;
-  AngleChrono = 8;
+  Decompte = qint16(secondes);
+  PasAngle = qint16(360 / secondes);
+  AngleChrono = PasAngle;
 }
 
 Cadran::Point Cadran::PointSuivant() const {
@@ -20,6 +21,6 @@ Cadran::Point Cadran::PointSuivant() const {
 }
 
 void Cadran::Avancer() {
-  AngleChrono += 8;
+  AngleChrono += PasAngle;
   Decompte -= 1;
 }

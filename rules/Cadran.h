@@ -11,9 +11,11 @@ public:
     float x, y, rayon;
   };
 
-  // Sets the clock up; the dial's centre lies at half the left edge of the
-  // draws' column heading.
-  void Demarrer(double gaucheTitreTirages);
+  // Sets the clock up for `secondes` dots; the dial's centre lies at half
+  // the left edge of the draws' column heading. The dots share the circle.
+  void Demarrer(double gaucheTitreTirages, int secondes = DureeNormale);
+
+  static constexpr int DureeNormale = 45;
 
   bool Expire() const { return Decompte == 0; }
   // The dot of the next tick, while the count is not 0.
@@ -23,6 +25,7 @@ public:
 
   qint16 Decompte = 0;
   qint16 AngleChrono = 0; // degrees clockwise from 12 o'clock
+  qint16 PasAngle = 8;    // degrees from one dot to the next
   double CentreX = 0;
   double CentreY = 0;
   double RayonCadran = 0;

@@ -154,6 +154,7 @@ void Partie::ProcNouvellePartie() {
   Guider(QString());
   m_pointsJeu = 0;
   m_scorePartie = 0;
+  m_tempsPartie = m_temps;
   ChangerPhase(Phase::PartieOuverte);
   // No round yet: the tiles empty and hidden, no results.
   m_manche.NouvellePartie();
@@ -210,8 +211,16 @@ void Partie::FinirPartie() {
   // verified or timed out.
   ChangerPhase(Phase::PartieFinie);
   Figer();
+  if (!Classable())
+    Q_EMIT Avis(QStringLiteral("Cette partie, jouée %1, n'entre pas au tableau des scores : "
+                               "seules y entrent les parties en 45 secondes.")
+                    .arg(m_tempsPartie ? QStringLiteral("en %1 secondes").arg(m_tempsPartie)
+                                       : QStringLiteral("sans limite de temps")),
+                Icone::Arret);
   Q_EMIT PartieTerminee(m_scorePartie, m_manche.MeilleurTotal());
   ChangerPhase(Phase::AucunePartie);
+  if (!Classable())
+    GuiderVers(Phase::AucunePartie);
 }
 
 void Partie::ProcStop() {
@@ -247,8 +256,9 @@ void Partie::ProcTirage(Tirage::Sorte sorte) {
   const Procedure enCours(*this);
   Q_EMIT SonDemande(Son::Lettre);
   m_hasard.ReamorcerAleatoire();
-  m_manche.Tirer(sorte, [this] { return m_hasard.Aleatoire(); });
+  const QChar lettre = m_manche.Tirer(sorte, [this] { return m_hasard.Aleatoire(); });
   Q_EMIT TuilesChangees();
+  Q_EMIT LettreTiree(lettre, sorte == Tirage::Sorte::Voyelle, m_manche.NumeroLettre() + 1);
   ProcSuiteTirage();
 }
 
@@ -263,7 +273,10 @@ void Partie::ProcSuiteTirage() {
 }
 
 void Partie::ProcChrono() {
-  m_cadran.Demarrer(m_gaucheTitreTirages);
+  // Without a time limit there is no countdown: the round ends on Stop.
+  if (m_tempsPartie == 0)
+    return;
+  m_cadran.Demarrer(m_gaucheTitreTirages, m_tempsPartie);
   Q_EMIT CadranDemarre();
   m_chrono.start();
   Mesurer("chrono");

@@ -71,6 +71,13 @@ public:
   // in twips.
   void DefinirGaucheTitreTirages(double twips) { m_gaucheTitreTirages = twips; }
 
+  // The time of each round of the games to come, in seconds, 0 for none:
+  // it takes effect at the next new game. Only games of the normal time
+  // enter the table of the ten best.
+  void DefinirTemps(int secondes) { m_temps = secondes; }
+  int TempsPartie() const { return m_tempsPartie; }
+  bool Classable() const { return m_tempsPartie == Cadran::DureeNormale; }
+
   // The state right after start-up: no game.
   void Initialiser();
   // The program is ending: the countdown stops, and the round with it.
@@ -103,6 +110,8 @@ Q_SIGNALS:
   void PhaseChangee(Partie::Phase phase);
   void GuidageChange(const QString &texte);
   void TuilesChangees();
+  // The letter just drawn, of its kind, onto tile `numero` (1 to 9).
+  void LettreTiree(QChar lettre, bool voyelle, int numero);
   // Round k + 1's row of the recap: Modele().ResultatJeu(k).
   void ResultatChange(int k);
   // The round counter; 0 before the first round of a game.
@@ -122,8 +131,8 @@ Q_SIGNALS:
   // Round k + 1 is over (verified, timed out or left): its result is final.
   void JeuTermine(int k);
   // The tenth round is left: the total and the best the ten draws allowed,
-  // when it is known. The score entry runs there; the game is over when it
-  // returns.
+  // when it is known. The score entry runs there, for a game that enters the
+  // table (Classable); the game is over when it returns.
   void PartieTerminee(qint16 total, std::optional<int> meilleur);
 
 private:
@@ -159,6 +168,8 @@ private:
   Cadran m_cadran;
   QTimer m_chrono;
   double m_gaucheTitreTirages = 6360;
+  int m_temps = Cadran::DureeNormale;       // for the games to come
+  int m_tempsPartie = Cadran::DureeNormale; // for the game under way
   qint16 m_pointsJeu = 0;
   qint16 m_scorePartie = 0;
   qint16 m_numeroOrigine = 0;               // the tile the latest drag started from

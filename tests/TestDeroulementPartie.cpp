@@ -2,6 +2,7 @@
 // whole game of ten rounds, the countdown's expiry, and the commands that
 // arrive while a procedure lets events run.
 
+#include "rules/Commentaire.h"
 #include "rules/Correcteur.h"
 #include "rules/Hasard.h"
 #include "rules/Partie.h"
@@ -388,6 +389,87 @@ private Q_SLOTS:
     QCOMPARE(banc.fins, (QList<std::pair<qint16, std::optional<int>>>{{60, std::nullopt}}));
     banc.partie.ProcNouvellePartie();
     QCOMPARE(banc.resolveur.preparations, 2);
+  }
+
+  // What a screen reader is told of a round, from its draw to its end.
+  void leCommentaireDitLeJeuAMesureQuIlAvance() {
+    Banc banc;
+    Commentaire commentaire(banc.partie);
+    QStringList dit;
+    connect(&commentaire, &Commentaire::Dire, [&dit](const QString &t) { dit << t; });
+    banc.partie.ProcNouvellePartie();
+    banc.partie.ProcNouveauJeu();
+    banc.Tirer(QStringLiteral("MAISONRUE"));
+    QCOMPARE(dit.mid(0, 3),
+             (QStringList{"M, consonne, 1 sur 9", "A, voyelle, 2 sur 9", "I, voyelle, 3 sur 9"}));
+    QCOMPARE(dit.mid(8), (QStringList{"E, voyelle, 9 sur 9",
+                                      "Tirage complet : M A I S O N R U E. 45 secondes."}));
+    dit.clear();
+    banc.Tics(41); // 45 down to 5
+    QCOMPARE(dit, (QStringList{"30 secondes", "20 secondes", "10 secondes", "5"}));
+    dit.clear();
+    banc.partie.Taper(u'm');
+    banc.partie.Taper(u'a');
+    banc.partie.Effacer();
+    commentaire.LireTirage();
+    QCOMPARE(dit, (QStringList{"Mot : M", "Mot : M A", "Mot : M",
+                               "Lettres : M A I S O N R U E. "
+                               "Mot : M."}));
+    dit.clear();
+    banc.partie.Lettre_DblClick(5);
+    banc.partie.ProcStop();
+    banc.partie.ProcVerification();
+    QCOMPARE(dit.last(), QStringLiteral("Jeu n° 1 : 6 points. Mots les plus longs possibles : 6 "
+                                        "lettres. MAISON. Votre mot en fait partie !"));
+    for (int jeu = 2; jeu <= 10; ++jeu)
+      banc.partie.ProcNouveauJeu();
+    banc.partie.ProcNouveauJeu();
+    QCOMPARE(dit.last(),
+             QStringLiteral("Partie terminée : 6 points. Meilleur possible : 6 points."));
+  }
+
+  // The time of a round: 45 seconds as specified, 90, or none; only a game
+  // at 45 seconds goes to the score entry.
+  void leTempsDUnJeu_data() {
+    QTest::addColumn<int>("temps");
+    QTest::addColumn<int>("ticsAvantExpiration"); // -1: never
+    QTest::addColumn<bool>("classable");
+    QTest::newRow("45 secondes") << 45 << 46 << true;
+    QTest::newRow("90 secondes") << 90 << 91 << false;
+    QTest::newRow("sans limite") << 0 << -1 << false;
+  }
+  void leTempsDUnJeu() {
+    QFETCH(int, temps);
+    QFETCH(int, ticsAvantExpiration);
+    QFETCH(bool, classable);
+    Banc banc;
+    banc.partie.DefinirTemps(temps);
+    banc.partie.ProcNouvellePartie();
+    // A change takes effect at the next game only.
+    banc.partie.DefinirTemps(45);
+    banc.partie.ProcNouveauJeu();
+    banc.Tirer(QStringLiteral("MAISONRUE"));
+    QCOMPARE(banc.partie.ChronoPartie().isActive(), temps != 0);
+    if (ticsAvantExpiration > 0) {
+      banc.Tics(ticsAvantExpiration - 1);
+      QVERIFY(banc.avis.isEmpty());
+      QCOMPARE(banc.partie.Chrono().Decompte, 0);
+      banc.Tics(1);
+      QCOMPARE(banc.avis.size(), 1);
+    } else {
+      banc.Tics(500);
+      QVERIFY(banc.avis.isEmpty());
+      QCOMPARE(banc.partie.PhaseCourante(), Phase::Arrangement);
+    }
+    for (int jeu = 2; jeu <= 11; ++jeu)
+      banc.partie.ProcNouveauJeu();
+    QCOMPARE(banc.partie.Classable(), classable);
+    QCOMPARE(banc.fins.size(), 1);
+    const QString refus = QStringLiteral("n'entre pas au tableau des scores");
+    QCOMPARE(banc.avis.last().contains(refus), !classable);
+    QCOMPARE(banc.partie.TexteGuidage(), classable
+                                             ? QStringLiteral("Cliquez sur Consonnes ou Voyelles")
+                                             : QStringLiteral("Cliquez sur Nouvelle partie"));
   }
 };
 

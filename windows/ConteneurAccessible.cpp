@@ -23,6 +23,8 @@ QAccessibleInterface *Fabrique(const QString &classe, QObject *objet) {
     return new ConteneurAccessible(widget, QAccessible::Grouping);
   if (widget && classe == QLatin1String("BarreCommandes"))
     return new ConteneurAccessible(widget, QAccessible::ToolBar);
+  if (widget && classe == QLatin1String("Annonce"))
+    return new QAccessibleWidget(widget, QAccessible::Notification);
   return nullptr;
 }
 

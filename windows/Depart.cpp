@@ -6,6 +6,7 @@
 #include "rules/Reglages.h"
 #include "rules/Revelation.h"
 #include "rules/Twips.h"
+#include "windows/Annonce.h"
 #include "windows/Apropos.h"
 #include "windows/BanqueImages.h"
 #include "windows/BarreCommandes.h"
@@ -203,6 +204,14 @@ void Depart::CreerControles() {
     AvisSon->show();
   });
 
+  m_annonce = new Annonce(m_surface);
+  connect(&m_commentaire, &Commentaire::Dire, m_annonce, &Annonce::Dire);
+  // The guidance line too, while it is shown.
+  connect(&m_partie, &Partie::GuidageChange, this, [this](const QString &texte) {
+    if (!texte.isEmpty() && !Message->isHidden() && std::exchange(m_guidageDit, texte) != texte)
+      m_annonce->Dire(texte);
+  });
+
   Barre = new BarreEtat(this);
   setStatusBar(Barre);
 }
@@ -255,7 +264,8 @@ void Depart::SuivrePartie() {
   connect(partie, &Partie::Avis, this, &Depart::Afficher);
   connect(partie, &Partie::PartieTerminee, this, [this](qint16 total, std::optional<int> meilleur) {
     MontrerBilan(total, meilleur);
-    OuvrirEnregistre(total);
+    if (m_partie.Classable())
+      OuvrirEnregistre(total);
   });
 }
 
@@ -497,6 +507,11 @@ void Depart::keyPressEvent(QKeyEvent *evenement) {
 
 // The word typed on the keyboard, as the mouse would arrange and mark it.
 bool Depart::Lettre_KeyPress(const QKeyEvent &touche) {
+  // Ctrl+L reads the tiles and the word to a screen reader.
+  if (touche.key() == Qt::Key_L && touche.modifiers() == Qt::ControlModifier) {
+    m_commentaire.LireTirage();
+    return true;
+  }
   if (touche.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
     return false;
   switch (touche.key()) {

@@ -5,6 +5,7 @@
 #include "data/ResolveurBase.h"
 #include "platform/Bruitage.h"
 #include "platform/Plateforme.h"
+#include "rules/Commentaire.h"
 #include "rules/Globales.h"
 #include "rules/Partie.h"
 
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class Annonce;
 class BarreCommandes;
 class BarreEtat;
 class MoteurBase;
@@ -100,6 +102,7 @@ private:
   CorrecteurBase m_correcteur;
   ResolveurBase m_resolveur;
   Partie m_partie{m_correcteur, m_resolveur, m_plateforme};
+  Commentaire m_commentaire{m_partie};
   int m_codeSortie = 0;
   bool m_termine = false;
 
@@ -123,6 +126,9 @@ private:
   std::array<QLabel *, 10> RecapMeilleurs{};
   QLabel *BilanPartie = nullptr;
   QLabel *AvisSon = nullptr;
+  // What a screen reader is told as the game goes.
+  Annonce *m_annonce = nullptr;
+  QString m_guidageDit;
   QLabel *Decompteur = nullptr;
   QWidget *Haut = nullptr;
   QWidget *Gauche = nullptr;
