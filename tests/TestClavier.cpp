@@ -138,6 +138,8 @@ private Q_SLOTS:
                               << "Ctrl+F1";
     QTest::newRow("quitter") << "Quitter"
                              << "Ctrl+Q";
+    QTest::newRow("réglages") << "Reglages"
+                              << "Ctrl+R";
   }
   void lesRaccourcisSontLusCommeRaccourcisDesBoutons() {
     QFETCH(QString, cle);
@@ -331,9 +333,11 @@ private Q_SLOTS:
     for (int i = 0; i < barre->childCount(); ++i)
       if (barre->child(i)->object()->inherits("QToolButton"))
         boutons << barre->child(i)->text(QAccessible::Name);
-    QCOMPARE(boutons.size(), 12);
+    // The game's twelve, then the one it adds.
+    QCOMPARE(boutons.size(), 13);
     QCOMPARE(boutons.at(7), QStringLiteral("Activation du son"));
-    QCOMPARE(boutons.last(), QStringLiteral("Quitter"));
+    QCOMPARE(boutons.at(11), QStringLiteral("Quitter"));
+    QCOMPARE(boutons.last(), QStringLiteral("Réglages de la partie"));
     // The recap is read row by row.
     const qsizetype rang = lus.indexOf(QStringLiteral("RecapTirages0"));
     QCOMPARE(lus.mid(rang, 4),

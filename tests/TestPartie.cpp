@@ -6,6 +6,9 @@
 #include "windows/BarreCommandes.h"
 #include "windows/Tuile.h"
 
+#include <QDialog>
+#include <QFile>
+#include <QRadioButton>
 #include <QTest>
 
 using Icone = Plateforme::Icone;
@@ -308,6 +311,58 @@ private Q_SLOTS:
     QCOMPARE(essai.Texte(QStringLiteral("Message")),
              QStringLiteral("Cliquez sur Consonnes ou Voyelles"));
     QVERIFY(essai.plateforme.boites.isEmpty());
+  }
+
+  // The settings dialog behind the added command: the time chosen is kept
+  // in its own file at once, and the next game's rounds take it.
+  void lesReglagesChoisissentLeTempsDeLaProchainePartie() {
+    FenetreEssai essai(Mots);
+    QVERIFY(essai.Charger());
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    essai.plateforme.pendantDialogue = [](QDialog &d) {
+      d.findChild<QRadioButton *>(QStringLiteral("Temps90"))->setChecked(true);
+      d.accept();
+      return int(QDialog::Accepted);
+    };
+    essai.Clic(QStringLiteral("Reglages"));
+    QCOMPARE(essai.plateforme.dialogues.last(), QStringLiteral("Reglages"));
+    QFile fichier(essai.Dossier() + QStringLiteral("/Preferences.ini"));
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    QCOMPARE(fichier.readAll(), QByteArray("temps=90\n"));
+    QCOMPARE(essai.Reglages(), QByteArray("(absent)")); // Vocadix.ini is not touched
+    // The game under way keeps its 45 seconds; the next one has 90.
+    essai.Clic(QStringLiteral("NouveauJeu"));
+    essai.Tirer(QStringLiteral("MAISONRUE"));
+    essai.Tics(1);
+    QCOMPARE(essai.Texte(QStringLiteral("Decompteur")), QStringLiteral("45"));
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    essai.Clic(QStringLiteral("NouveauJeu"));
+    essai.Tirer(QStringLiteral("MAISONRUE"));
+    essai.Tics(1);
+    QCOMPARE(essai.Texte(QStringLiteral("Decompteur")), QStringLiteral("90"));
+    // A start reads the file: a round without limit shows no countdown.
+    FenetreEssai autre(Mots);
+    QFile sansLimite(autre.Dossier() + QStringLiteral("/Preferences.ini"));
+    QVERIFY(sansLimite.open(QIODevice::WriteOnly));
+    sansLimite.write("temps=0\n");
+    sansLimite.close();
+    QVERIFY(autre.Charger());
+    autre.Clic(QStringLiteral("NouvellePartie"));
+    autre.Clic(QStringLiteral("NouveauJeu"));
+    autre.Tirer(QStringLiteral("MAISONRUE"));
+    autre.Tics(100);
+    QVERIFY(autre.Etiquette(QStringLiteral("Decompteur"))->isHidden());
+    QVERIFY(autre.Actif(QStringLiteral("Stop")));
+    QVERIFY(autre.plateforme.boites.isEmpty());
+    // Such a game does not go to the score entry, and says why.
+    for (int jeu = 2; jeu <= 11; ++jeu)
+      autre.Clic(QStringLiteral("NouveauJeu"));
+    QVERIFY(!autre.plateforme.dialogues.contains(QStringLiteral("Enregistre")));
+    QCOMPARE(autre.plateforme.DerniereBoite().texte,
+             QStringLiteral("Cette partie, jouée sans limite de temps, n'entre pas au tableau des "
+                            "scores : seules y entrent les parties en 45 secondes."));
+    QCOMPARE(autre.Texte(QStringLiteral("Message")), QStringLiteral("Cliquez sur Nouvelle partie"));
+    QVERIFY(!autre.Actif(QStringLiteral("NouveauJeu")));
   }
 };
 

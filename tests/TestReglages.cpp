@@ -1,6 +1,7 @@
 // The settings file: read as the player or an older run left it, written back
 // in its exact form, and never left broken by a failed write.
 
+#include "rules/Preferences.h"
 #include "rules/Reglages.h"
 
 #include <QDir>
@@ -129,6 +130,32 @@ private Q_SLOTS:
     QVERIFY(!cause.isEmpty());
     QVERIFY(!QFileInfo(fichier).isFile());
     QCOMPARE(QDir(m_dossier.path()).entryList(QDir::Files), QStringList());
+  }
+
+  // The added settings' own file: the time of a round, one of those the game
+  // offers, else the normal one; written back as read.
+  void leTempsDesPreferences_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<int>("temps");
+    QTest::newRow("absent") << QByteArray() << 45;
+    QTest::newRow("90") << QByteArray("temps=90\n") << 90;
+    QTest::newRow("sans limite, CR LF") << QByteArray("temps=0\r\n") << 0;
+    QTest::newRow("non proposé") << QByteArray("temps=30\n") << 45;
+    QTest::newRow("illisible") << QByteArray("temps=quatre-vingt-dix\n") << 45;
+    QTest::newRow("parmi d'autres lignes") << QByteArray("[Jeu]\nadversaire=1\ntemps=90\n") << 90;
+  }
+  void leTempsDesPreferences() {
+    QFETCH(QByteArray, contenu);
+    QFETCH(int, temps);
+    const Preferences lues = Preferences::Lire(QByteArrayView(contenu));
+    QCOMPARE(lues.Temps, temps);
+    QCOMPARE(Preferences::Lire(QByteArrayView(lues.Octets())).Temps, temps);
+    const QString fichier = m_dossier.filePath(QStringLiteral("Preferences.ini"));
+    QString cause;
+    QVERIFY(lues.Ecrire(fichier, &cause));
+    QCOMPARE(Preferences::Lire(fichier).Temps, temps);
+    QVERIFY(QFile::remove(fichier));
+    QCOMPARE(Preferences::Lire(fichier).Temps, 45);
   }
 };
 

@@ -29,6 +29,7 @@ const std::pair<const char *, const char *> Raccourcis[] = {
     {"Apropos", "Ctrl+F1"},
     {"Aide", "F1"},
     {"Quitter", "Ctrl+Q"},
+    {"Reglages", "Ctrl+R"},
 };
 
 using Style = BarreCommandes::Style;
@@ -59,6 +60,9 @@ const Emplacement Commandes[] = {
     {"", Style::Separateur, 0, ""},
     {"Aide", Style::Simple, 11, "Un peu d'aide ?"},
     {"Quitter", Style::Simple, 10, "Quitter"},
+    // What the game adds, behind its own separator.
+    {"", Style::Separateur, 0, ""},
+    {"Reglages", Style::Simple, 16, "Réglages de la partie"},
 };
 
 // The two forms of an option button: while its option is on, and off. Its

@@ -17,7 +17,7 @@ public:
   explicit BarreCommandes(QWidget *parent = nullptr);
 
   // The game's nineteen positions, the option buttons in their form for an
-  // option that is on.
+  // option that is on, then those of the commands the game adds.
   void Garnir();
   // Puts the other form of the option button at `position` (13, sound; 14,
   // guidance messages) in its place and returns it; `allumee` tells whether

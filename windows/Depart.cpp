@@ -3,6 +3,7 @@
 #include "data/ErreurBase.h"
 #include "data/MoteurBase.h"
 #include "platform/Plateforme.h"
+#include "rules/Preferences.h"
 #include "rules/Reglages.h"
 #include "rules/Revelation.h"
 #include "rules/Twips.h"
@@ -12,6 +13,7 @@
 #include "windows/BarreCommandes.h"
 #include "windows/BarreEtat.h"
 #include "windows/ConteneurAccessible.h"
+#include "windows/DialogueReglages.h"
 #include "windows/Disposition.h"
 #include "windows/Enregistre.h"
 #include "windows/PanneauLettres.h"
@@ -225,6 +227,7 @@ void Depart::RelierCommandes() {
       {"Scores", &Depart::ProcScores},
       {"Apropos", &Depart::ProcApropos},
       {"Aide", &Depart::ProcAide},
+      {"Reglages", &Depart::ProcReglages},
   };
   for (const auto &[cle, procedure] : autres)
     Relier(BarreBoutons->Bouton(QLatin1String(cle)), [this, procedure] { (this->*procedure)(); });
@@ -288,6 +291,7 @@ bool Depart::Form_Load() {
   m_correcteur.DefinirFichier(G.FichierBase());
   m_resolveur.DefinirFichier(G.FichierBase());
 
+  m_partie.DefinirTemps(Preferences::Lire(FichierPreferences()).Temps);
   const Reglages reglages = Reglages::Lire(G.CheminReglages + QStringLiteral("Vocadix.ini"));
   G.OptionSon = reglages.OptionSon;
   G.OptionMessage = reglages.OptionMessage;
@@ -430,6 +434,27 @@ void Depart::ProcScores() {
   m_bruitage.Jouer(::Son::Scores);
   ::Scores dialogue(m_plateforme, G, m_bruitage, this);
   m_plateforme.ExecuterDialogue(dialogue);
+}
+
+QString Depart::FichierPreferences() const {
+  return G.CheminReglages + QStringLiteral("Preferences.ini");
+}
+
+// The settings of what the game adds, kept at once in their own file.
+void Depart::ProcReglages() {
+  Preferences preferences = Preferences::Lire(FichierPreferences());
+  DialogueReglages dialogue(preferences.Temps, this);
+  if (m_plateforme.ExecuterDialogue(dialogue) != QDialog::Accepted)
+    return;
+  preferences.Temps = dialogue.Temps();
+  m_partie.DefinirTemps(preferences.Temps);
+  if (!m_ouverture.Lieux().Modele.isEmpty())
+    QDir().mkpath(G.CheminReglages);
+  QString cause;
+  if (!preferences.Ecrire(FichierPreferences(), &cause))
+    Afficher(QStringLiteral("Les réglages n'ont pas pu être enregistrés dans le fichier « %1 » : "
+                            "%2.\n\nIls valent pour cette séance seulement.")
+                 .arg(FichierPreferences(), cause));
 }
 
 void Depart::ProcApropos() {

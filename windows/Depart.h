@@ -75,6 +75,8 @@ private:
   void ProcScores();
   void ProcApropos();
   void ProcAide();
+  void ProcReglages();
+  QString FichierPreferences() const;
   // Switches the option button at this position to its other form, and its
   // option with it.
   void Basculer(int position);

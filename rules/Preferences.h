@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// The settings of what the game adds to its specified self, in a file of
+// their own beside Vocadix.ini, whose two lines stay as they are: for now the
+// time of each round. A line "temps=<seconds>", 45, 90 or 0 for no limit.
+class Preferences {
+public:
+  static constexpr int TempsNormal = 45;
+  int Temps = TempsNormal;
+
+  // A missing file, or a value the game does not offer, gives the normal time.
+  static Preferences Lire(const QString &fichier);
+  static Preferences Lire(QByteArrayView contenu);
+  QByteArray Octets() const;
+  // Replaces the file whole or leaves the old one as it was; on failure,
+  // returns the cause in French.
+  bool Ecrire(const QString &fichier, QString *cause) const;
+
+  static bool TempsPropose(int secondes) {
+    return secondes == 45 || secondes == 90 || secondes == 0;
+  }
+};
