@@ -22,7 +22,7 @@ Commentaire::Commentaire(const Partie &partie, QObject *parent)
                                : QStringLiteral("Pas de limite de temps.")));
   });
   connect(&partie, &Partie::DecompteChange, this, [this](qint16 secondes) {
-    if (Annonce(secondes))
+    if (DecompteDit(secondes))
       Q_EMIT Dire(secondes > 5 ? QStringLiteral("%1 secondes").arg(secondes)
                                : QString::number(secondes));
   });
@@ -31,7 +31,7 @@ Commentaire::Commentaire(const Partie &partie, QObject *parent)
   connect(&partie, &Partie::PartieTerminee, this, &Commentaire::DireFin);
 }
 
-bool Commentaire::Annonce(int secondes) {
+bool Commentaire::DecompteDit(int secondes) {
   return (secondes > 5 && secondes <= 60 && secondes % 10 == 0 && secondes != 40 &&
           secondes != 50) ||
          (secondes >= 1 && secondes <= 5);

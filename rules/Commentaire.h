@@ -21,7 +21,7 @@ public:
   void LireTirage();
 
   // The seconds left at which the countdown is said.
-  static bool Annonce(int secondes);
+  static bool DecompteDit(int secondes);
   // "M A I S": a screen reader spells it.
   static QString Epele(const QString &lettres);
 

@@ -4,7 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-// The settings of what the game adds to its specified self, in a file of
+// The settings of what the game adds to its original rules, in a file of
 // their own beside Vocadix.ini, whose two lines stay as they are: for now the
 // time of each round. A line "temps=<seconds>", 45, 90 or 0 for no limit.
 class Preferences {

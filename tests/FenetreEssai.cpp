@@ -1,6 +1,6 @@
 #include "tests/FenetreEssai.h"
 
-#include "rules/Tirage.h"
+#include "tests/TirageEssai.h"
 #include "windows/BarreCommandes.h"
 #include "windows/Tuile.h"
 
@@ -95,13 +95,11 @@ bool FenetreEssai::TableauVierge() const {
 }
 
 void FenetreEssai::Tirer(const QString &lettres) {
-  QHash<QChar, int> dejaTirees;
+  TirageEssai tirage;
   for (const QChar lettre : lettres) {
-    const bool consonne = QByteArray(Tirage::ListeConsonnes).contains(char(lettre.unicode()));
-    const QByteArray sac = consonne ? Tirage::ListeConsonnes : Tirage::ListeVoyelles;
-    const int position = int(sac.indexOf(char(lettre.unicode()))) + dejaTirees[lettre]++ + 1;
-    plateforme.aleatoires << (position - 0.5) / sac.size();
-    Clic(consonne ? QStringLiteral("Consonnes") : QStringLiteral("Voyelles"));
+    const TirageEssai::Coup coup = tirage.Suivant(lettre);
+    plateforme.aleatoires << coup.aleatoire;
+    Clic(coup.consonne ? QStringLiteral("Consonnes") : QStringLiteral("Voyelles"));
   }
 }
 

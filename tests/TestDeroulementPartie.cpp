@@ -8,6 +8,7 @@
 #include "rules/Partie.h"
 #include "rules/Resolveur.h"
 #include "rules/Solveur.h"
+#include "tests/TirageEssai.h"
 
 #include <QTest>
 #include <functional>
@@ -92,13 +93,11 @@ struct Banc {
 
   // Draws these letters in order, each from its own pool.
   void Tirer(const QString &lettres) {
-    QHash<QChar, int> dejaTirees;
+    TirageEssai tirage;
     for (const QChar lettre : lettres) {
-      const bool consonne = QByteArray(Tirage::ListeConsonnes).contains(char(lettre.unicode()));
-      const QByteArray sac = consonne ? Tirage::ListeConsonnes : Tirage::ListeVoyelles;
-      const int position = int(sac.indexOf(char(lettre.unicode()))) + dejaTirees[lettre]++ + 1;
-      hasard.suite << (position - 0.5) / sac.size();
-      consonne ? partie.ProcTirageConsonnes() : partie.ProcTirageVoyelles();
+      const TirageEssai::Coup coup = tirage.Suivant(lettre);
+      hasard.suite << coup.aleatoire;
+      coup.consonne ? partie.ProcTirageConsonnes() : partie.ProcTirageVoyelles();
     }
   }
   // A new round drawn, its first `longueur` letters marked and stopped.
@@ -428,7 +427,7 @@ private Q_SLOTS:
              QStringLiteral("Partie terminée : 6 points. Meilleur possible : 6 points."));
   }
 
-  // The time of a round: 45 seconds as specified, 90, or none; only a game
+  // The time of a round: 45 seconds as the game always had, 90, or none; only a game
   // at 45 seconds goes to the score entry.
   void leTempsDUnJeu_data() {
     QTest::addColumn<int>("temps");
