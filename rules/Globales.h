@@ -15,6 +15,8 @@ struct Globales {
   QString OptionSon = QStringLiteral("O");
   QString OptionMessage = QStringLiteral("O");
 
-  // The game database.
+  // The game database, the settings file and that of the added settings.
   QString FichierBase() const { return CheminDonnees + QStringLiteral("Vocadix.dat"); }
+  QString FichierReglages() const { return CheminReglages + QStringLiteral("Vocadix.ini"); }
+  QString FichierPreferences() const { return CheminReglages + QStringLiteral("Preferences.ini"); }
 };

@@ -291,8 +291,8 @@ bool Depart::Form_Load() {
   m_correcteur.DefinirFichier(G.FichierBase());
   m_resolveur.DefinirFichier(G.FichierBase());
 
-  m_partie.DefinirTemps(Preferences::Lire(FichierPreferences()).Temps);
-  const Reglages reglages = Reglages::Lire(G.CheminReglages + QStringLiteral("Vocadix.ini"));
+  m_partie.DefinirTemps(Preferences::Lire(G.FichierPreferences()).Temps);
+  const Reglages reglages = Reglages::Lire(G.FichierReglages());
   G.OptionSon = reglages.OptionSon;
   G.OptionMessage = reglages.OptionMessage;
   if (G.OptionSon == QLatin1String("N"))
@@ -417,7 +417,7 @@ void Depart::Form_QueryUnload() {
   // its first save; a portable copy's own folder is never made again.
   if (!m_ouverture.Lieux().Modele.isEmpty())
     QDir().mkpath(G.CheminReglages);
-  const QString fichier = G.CheminReglages + QStringLiteral("Vocadix.ini");
+  const QString fichier = G.FichierReglages();
   QString cause;
   if (!Reglages{G.OptionSon, G.OptionMessage}.Ecrire(fichier, &cause))
     Afficher(QStringLiteral("Les options n'ont pas pu être enregistrées dans le fichier « %1 » : "
@@ -436,25 +436,10 @@ void Depart::ProcScores() {
   m_plateforme.ExecuterDialogue(dialogue);
 }
 
-QString Depart::FichierPreferences() const {
-  return G.CheminReglages + QStringLiteral("Preferences.ini");
-}
-
-// The settings of what the game adds, kept at once in their own file.
 void Depart::ProcReglages() {
-  Preferences preferences = Preferences::Lire(FichierPreferences());
-  DialogueReglages dialogue(preferences.Temps, this);
-  if (m_plateforme.ExecuterDialogue(dialogue) != QDialog::Accepted)
-    return;
-  preferences.Temps = dialogue.Temps();
-  m_partie.DefinirTemps(preferences.Temps);
-  if (!m_ouverture.Lieux().Modele.isEmpty())
-    QDir().mkpath(G.CheminReglages);
-  QString cause;
-  if (!preferences.Ecrire(FichierPreferences(), &cause))
-    Afficher(QStringLiteral("Les réglages n'ont pas pu être enregistrés dans le fichier « %1 » : "
-                            "%2.\n\nIls valent pour cette séance seulement.")
-                 .arg(FichierPreferences(), cause));
+  if (const std::optional<int> temps =
+          DialogueReglages::Regler(m_plateforme, G, !m_ouverture.Lieux().Modele.isEmpty(), this))
+    m_partie.DefinirTemps(*temps);
 }
 
 void Depart::ProcApropos() {

@@ -76,7 +76,6 @@ private:
   void ProcApropos();
   void ProcAide();
   void ProcReglages();
-  QString FichierPreferences() const;
   // Switches the option button at this position to its other form, and its
   // option with it.
   void Basculer(int position);

@@ -1,9 +1,13 @@
 #include "windows/DialogueReglages.h"
 
+#include "platform/Plateforme.h"
+#include "rules/Globales.h"
+#include "rules/Preferences.h"
 #include "windows/Disposition.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -63,4 +67,24 @@ void DialogueReglages::ChoisirTemps(int temps) {
     bouton->setChecked(true);
   else
     m_temps->button(45)->setChecked(true);
+}
+
+std::optional<int> DialogueReglages::Regler(Plateforme &plateforme, const Globales &G,
+                                            bool creerDossier, QWidget *parent) {
+  Preferences preferences = Preferences::Lire(G.FichierPreferences());
+  DialogueReglages dialogue(preferences.Temps, parent);
+  if (plateforme.ExecuterDialogue(dialogue) != QDialog::Accepted)
+    return std::nullopt;
+  preferences.Temps = dialogue.Temps();
+  if (creerDossier)
+    QDir().mkpath(G.CheminReglages);
+  QString cause;
+  if (!preferences.Ecrire(G.FichierPreferences(), &cause))
+    plateforme.AfficherMessage(parent, G.TitreAppli,
+                               QStringLiteral("Les réglages n'ont pas pu être enregistrés dans le "
+                                              "fichier « %1 » : %2.\n\nIls valent pour cette "
+                                              "séance seulement.")
+                                   .arg(G.FichierPreferences(), cause),
+                               Icone::Arret);
+  return preferences.Temps;
 }
