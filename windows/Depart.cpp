@@ -229,8 +229,11 @@ void Depart::RelierCommandes() {
       {"Aide", &Depart::ProcAide},
       {"Reglages", &Depart::ProcReglages},
   };
-  for (const auto &[cle, procedure] : autres)
-    Relier(BarreBoutons->Bouton(QLatin1String(cle)), [this, procedure] { (this->*procedure)(); });
+  for (const auto &autre : autres) {
+    const auto procedure = autre.second;
+    Relier(BarreBoutons->Bouton(QLatin1String(autre.first)),
+           [this, procedure] { (this->*procedure)(); });
+  }
   for (const int position : {PositionSon, PositionMessage})
     Relier(BarreBoutons->Bouton(position), [this, position] { Basculer(position); });
   // Quitting never waits.
