@@ -32,8 +32,7 @@ Commentaire::Commentaire(const Partie &partie, QObject *parent)
 }
 
 bool Commentaire::DecompteDit(int secondes) {
-  return (secondes > 5 && secondes <= 60 && secondes % 10 == 0 && secondes != 40 &&
-          secondes != 50) ||
+  return secondes == 60 || secondes == 30 || secondes == 20 || secondes == 10 ||
          (secondes >= 1 && secondes <= 5);
 }
 

@@ -1,7 +1,8 @@
 #include "rules/Preferences.h"
 
+#include "rules/Reglages.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 Preferences Preferences::Lire(const QString &fichier) {
   QFile f(fichier);
@@ -28,13 +29,5 @@ QByteArray Preferences::Octets() const {
 }
 
 bool Preferences::Ecrire(const QString &fichier, QString *cause) const {
-  QSaveFile f(fichier);
-  const QByteArray contenu = Octets();
-  if (f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size() && f.commit())
-    return true;
-  if (cause)
-    *cause = f.error() == QFileDevice::ResourceError ? QStringLiteral("le disque est plein")
-                                                     : QStringLiteral("le dossier n'accepte pas "
-                                                                      "l'écriture");
-  return false;
+  return Reglages::EcrireFichier(fichier, Octets(), cause);
 }

@@ -63,8 +63,11 @@ QByteArray Reglages::Octets() const {
 }
 
 bool Reglages::Ecrire(const QString &fichier, QString *cause) const {
+  return EcrireFichier(fichier, Octets(), cause);
+}
+
+bool Reglages::EcrireFichier(const QString &fichier, const QByteArray &contenu, QString *cause) {
   QSaveFile f(fichier);
-  const QByteArray contenu = Octets();
   if (f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size() && f.commit())
     return true;
   if (cause) {

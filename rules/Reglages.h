@@ -20,6 +20,8 @@ public:
   // Replaces the file whole or leaves the old one as it was; on failure,
   // returns the cause in French.
   bool Ecrire(const QString &fichier, QString *cause) const;
+  // The same for any settings file of the game's: `contenu` replaces it whole.
+  static bool EcrireFichier(const QString &fichier, const QByteArray &contenu, QString *cause);
 
   // Longest line kept; the rest of a longer line is not read.
   static constexpr qint64 LongueurMaximale = 64 * 1024;
