@@ -1,11 +1,12 @@
 // Builds the game database from the word list: creates the file when it is
 // absent, otherwise replaces the rows of DICO alone, so that the players'
-// SCORES survive every rebuild.
+// SCORES and the history of their games survive every rebuild.
 //
 //   creebase MOTS.txt Vocadix.dat ";pwd=..."
 
 #include "ListeMots.h"
 #include "data/ErreurBase.h"
+#include "data/HistoriqueBase.h"
 #include "data/MoteurBase.h"
 
 #include "CleBase.h"
@@ -40,14 +41,15 @@ qint32 Version(MoteurBase &base) {
   return base.Lire(QStringLiteral("PRAGMA user_version")).lignes.value(0).value(0).toInt();
 }
 
-// The words replace those of DICO, in one transaction; SCORES is made when
-// missing and never touched otherwise.
+// The words replace those of DICO, in one transaction; SCORES and the
+// history's tables are made when missing and never touched otherwise.
 void Remplir(MoteurBase &base, const QByteArrayList &mots, qint32 empreinte) {
   base.Ecrire(QStringLiteral("BEGIN"));
   base.Ecrire(
       QStringLiteral("CREATE TABLE IF NOT EXISTS DICO (NOM TEXT PRIMARY KEY) WITHOUT ROWID"));
   base.Ecrire(
       QStringLiteral("CREATE TABLE IF NOT EXISTS SCORES (NOM TEXT, SCORE INTEGER, DATE TEXT)"));
+  HistoriqueBase::CreerTables(base);
   base.Ecrire(QStringLiteral("DELETE FROM DICO"));
   const QString insertion = QStringLiteral("INSERT INTO DICO (NOM) VALUES (?)");
   for (const QByteArray &mot : mots)

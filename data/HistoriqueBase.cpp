@@ -1,0 +1,261 @@
+#include "data/HistoriqueBase.h"
+
+#include "data/ErreurBase.h"
+#include "data/MoteurBase.h"
+
+#include <QSet>
+
+namespace {
+
+using Action = ErreurBase::Action;
+
+const char *const Tables[] = {"FORMAT_HISTORIQUE", "PARTIES", "JEUX"};
+
+// Each round belongs to its game; they are stored together, by game, so
+// that the rounds of one game are read in one place.
+const char *const Creations[] = {
+    "CREATE TABLE FORMAT_HISTORIQUE (VERSION INTEGER NOT NULL)",
+    "CREATE TABLE PARTIES (ID INTEGER PRIMARY KEY, DATE TEXT NOT NULL, TEMPS INTEGER NOT NULL, "
+    "TOTAL INTEGER NOT NULL, MEILLEUR INTEGER, FINIE INTEGER NOT NULL)",
+    "CREATE TABLE JEUX (PARTIE INTEGER NOT NULL REFERENCES PARTIES (ID), NUMERO INTEGER NOT NULL, "
+    "TIRAGE TEXT NOT NULL, MOT TEXT NOT NULL, POINTS INTEGER NOT NULL, MEILLEUR INTEGER, "
+    "VOYELLES INTEGER NOT NULL, PRIMARY KEY (PARTIE, NUMERO)) WITHOUT ROWID",
+};
+
+// The columns this version reads: a table that lacks one is not ours.
+const char *const Colonnes[] = {
+    "SELECT ID, DATE, TEMPS, TOTAL, MEILLEUR, FINIE FROM PARTIES LIMIT 0",
+    "SELECT PARTIE, NUMERO, TIRAGE, MOT, POINTS, MEILLEUR, VOYELLES FROM JEUX LIMIT 0",
+};
+
+const QString FormatDate = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+
+QSet<QString> TablesPresentes(MoteurBase &base) {
+  QSet<QString> presentes;
+  const auto lignes =
+      base.Lire(QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
+                               "'table' AND name IN (?, ?, ?)"),
+                {QLatin1String(Tables[0]), QLatin1String(Tables[1]), QLatin1String(Tables[2])})
+          .lignes;
+  for (const QVariantList &ligne : lignes)
+    presentes.insert(ligne.value(0).toString());
+  return presentes;
+}
+
+// A count read from the file, kept when it fits what the game makes.
+std::optional<int> Borne(const QVariant &valeur, int maximum) {
+  if (valeur.isNull())
+    return std::nullopt;
+  bool entier = false;
+  const qlonglong n = valeur.toLongLong(&entier);
+  if (!entier || n < 0 || n > maximum)
+    return std::nullopt;
+  return int(n);
+}
+
+QVariant OuNul(const std::optional<int> &valeur) {
+  return valeur ? QVariant(*valeur) : QVariant();
+}
+
+JeuJoue LireJeu(const QVariantList &ligne) {
+  JeuJoue jeu;
+  jeu.numero = qint16(Borne(ligne.value(0), 10).value_or(0));
+  jeu.tirage = ligne.value(1).toString();
+  jeu.mot = ligne.value(2).toString();
+  jeu.points = qint16(Borne(ligne.value(3), 9).value_or(0));
+  if (const std::optional<int> meilleur = Borne(ligne.value(4), 9))
+    jeu.meilleur = qint16(*meilleur);
+  jeu.voyelles = qint16(Borne(ligne.value(5), 9).value_or(0));
+  return jeu;
+}
+
+QByteArray ChampCsv(const QString &texte) {
+  QByteArray champ = texte.toUtf8();
+  if (champ.contains(';') || champ.contains('"') || champ.contains('\n') || champ.contains('\r'))
+    champ = '"' + champ.replace("\"", "\"\"") + '"';
+  return champ;
+}
+
+} // namespace
+
+void HistoriqueBase::CreerTables(MoteurBase &base) {
+  if (!TablesPresentes(base).isEmpty())
+    return;
+  for (const char *creation : Creations)
+    base.Ecrire(QLatin1String(creation));
+  base.Ecrire(QStringLiteral("INSERT INTO FORMAT_HISTORIQUE (VERSION) VALUES (?)"), {Version});
+}
+
+MoteurBase &HistoriqueBase::Base() {
+  MoteurBase *base = MoteurBase::Ouverte(m_fichier);
+  if (!base)
+    throw ErreurBase(Action::Ouvrir, m_fichier, QStringLiteral("la base de jeu n'est pas ouverte"));
+  return *base;
+}
+
+HistoriqueBase::Etat HistoriqueBase::Verifier(MoteurBase &base) {
+  const QSet<QString> presentes = TablesPresentes(base);
+  if (presentes.isEmpty())
+    return Etat::Absent;
+  if (presentes.size() != int(std::size(Tables)))
+    throw ErreurBase(Action::Lire, m_fichier,
+                     QStringLiteral("les tables de l'historique sont incomplètes"));
+  const auto versions = base.Lire(QStringLiteral("SELECT VERSION FROM FORMAT_HISTORIQUE")).lignes;
+  const std::optional<int> version =
+      versions.size() == 1 ? Borne(versions.first().value(0), 1 << 30) : std::nullopt;
+  if (version && *version > Version)
+    throw ErreurBase(Action::Lire, m_fichier,
+                     QStringLiteral("l'historique a été écrit par une version plus récente du "
+                                    "jeu (format %1, celui-ci lit le format %2)")
+                         .arg(*version)
+                         .arg(Version));
+  if (version != Version)
+    throw ErreurBase(Action::Lire, m_fichier,
+                     QStringLiteral("le format de l'historique est illisible"));
+  for (const char *colonnes : Colonnes) {
+    try {
+      base.Lire(QLatin1String(colonnes));
+    } catch (const ErreurBase &erreur) {
+      throw ErreurBase(Action::Lire, m_fichier,
+                       QStringLiteral("les tables de l'historique sont endommagées (%1)")
+                           .arg(erreur.CauseSeule()));
+    }
+  }
+  return Etat::Pret;
+}
+
+// The game and its rounds in one transaction: the history holds it whole
+// or not at all, whatever stops the program meanwhile.
+void HistoriqueBase::Archiver(const PartieJouee &partie) {
+  m_erreurEcriture.clear();
+  MoteurBase *base = nullptr;
+  bool ouverte = false;
+  try {
+    base = &Base();
+    base->Ecrire(QStringLiteral("BEGIN IMMEDIATE"));
+    ouverte = true;
+    if (Verifier(*base) == Etat::Absent)
+      CreerTables(*base);
+    base->Ecrire(QStringLiteral("INSERT INTO PARTIES (DATE, TEMPS, TOTAL, MEILLEUR, FINIE) "
+                                "VALUES (?, ?, ?, ?, ?)"),
+                 {partie.debut.toString(FormatDate), partie.temps, partie.total,
+                  OuNul(partie.meilleur), partie.finie});
+    const qlonglong id = base->Lire(QStringLiteral("SELECT last_insert_rowid()"))
+                             .lignes.value(0)
+                             .value(0)
+                             .toLongLong();
+    const QString insertion =
+        QStringLiteral("INSERT INTO JEUX (PARTIE, NUMERO, TIRAGE, MOT, POINTS, MEILLEUR, VOYELLES) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?)");
+    for (const JeuJoue &jeu : partie.jeux)
+      base->Ecrire(insertion, {id, jeu.numero, jeu.tirage, jeu.mot, jeu.points,
+                               jeu.meilleur ? QVariant(*jeu.meilleur) : QVariant(), jeu.voyelles});
+    base->Ecrire(QStringLiteral("COMMIT"));
+  } catch (const ErreurBase &erreur) {
+    m_erreurEcriture = erreur.CauseSeule();
+    if (ouverte) {
+      try {
+        base->Ecrire(QStringLiteral("ROLLBACK"));
+      } catch (const ErreurBase &) {
+        // The engine already ended the transaction: nothing of it was kept.
+      }
+    }
+  }
+}
+
+std::optional<DonneesHistorique> HistoriqueBase::Lire(QString &erreur) {
+  try {
+    MoteurBase &base = Base();
+    DonneesHistorique donnees;
+    if (Verifier(base) == Etat::Absent)
+      return donnees;
+    const auto parties = base.Lire(QStringLiteral(
+        "SELECT ID, DATE, TEMPS, TOTAL, MEILLEUR, FINIE FROM PARTIES ORDER BY DATE, ID"));
+    donnees.parties.reserve(parties.lignes.size());
+    for (const QVariantList &ligne : parties.lignes) {
+      ResumePartie partie;
+      partie.id = ligne.value(0).toLongLong();
+      partie.debut = QDateTime::fromString(ligne.value(1).toString(), FormatDate);
+      partie.temps = Borne(ligne.value(2), 24 * 3600).value_or(0);
+      partie.total = qint16(Borne(ligne.value(3), 90).value_or(0));
+      partie.meilleur = Borne(ligne.value(4), 90);
+      partie.finie = ligne.value(5).toLongLong() != 0;
+      donnees.parties.append(partie);
+    }
+    // One pass over the rounds of the finished games, counted three ways.
+    const auto comptes = base.Lire(QStringLiteral(
+        "SELECT J.POINTS, J.MEILLEUR, J.VOYELLES, count(*) FROM JEUX J JOIN PARTIES P "
+        "ON P.ID = J.PARTIE WHERE P.FINIE GROUP BY J.POINTS, J.MEILLEUR, J.VOYELLES"));
+    for (const QVariantList &ligne : comptes.lignes) {
+      const std::optional<int> points = Borne(ligne.value(0), 9);
+      const std::optional<int> meilleur = Borne(ligne.value(1), 9);
+      const std::optional<int> voyelles = Borne(ligne.value(2), 9);
+      const int nombre = int(ligne.value(3).toLongLong());
+      if (!points || !voyelles)
+        continue;
+      donnees.longueursJoueur[*points] += nombre;
+      DonneesHistorique::ParVoyelles &parVoyelles = donnees.parVoyelles[*voyelles];
+      parVoyelles.jeux += nombre;
+      parVoyelles.points += *points * nombre;
+      if (meilleur) {
+        donnees.longueursPossibles[*meilleur] += nombre;
+        parVoyelles.jeuxConnus += nombre;
+        parVoyelles.meilleur += *meilleur * nombre;
+      }
+    }
+    donnees.plusLongMot =
+        base.Lire(QStringLiteral("SELECT MOT FROM JEUX WHERE POINTS > 0 ORDER BY POINTS DESC, "
+                                 "PARTIE, NUMERO LIMIT 1"))
+            .lignes.value(0)
+            .value(0)
+            .toString();
+    return donnees;
+  } catch (const ErreurBase &e) {
+    erreur = e.CauseSeule();
+    return std::nullopt;
+  }
+}
+
+std::optional<QList<JeuJoue>> HistoriqueBase::Jeux(qint64 partie, QString &erreur) {
+  try {
+    MoteurBase &base = Base();
+    QList<JeuJoue> jeux;
+    if (Verifier(base) == Etat::Absent)
+      return jeux;
+    const auto lignes = base.Lire(QStringLiteral("SELECT NUMERO, TIRAGE, MOT, POINTS, MEILLEUR, "
+                                                 "VOYELLES FROM JEUX WHERE PARTIE = ? ORDER BY "
+                                                 "NUMERO"),
+                                  {partie});
+    for (const QVariantList &ligne : lignes.lignes)
+      jeux.append(LireJeu(ligne));
+    return jeux;
+  } catch (const ErreurBase &e) {
+    erreur = e.CauseSeule();
+    return std::nullopt;
+  }
+}
+
+std::optional<QByteArray> HistoriqueBase::Csv(QString &erreur) {
+  try {
+    MoteurBase &base = Base();
+    QByteArray csv = "partie;date;temps;total;meilleur_possible;finie;jeu;tirage;mot;points;"
+                     "plus_long_possible\r\n";
+    if (Verifier(base) == Etat::Absent)
+      return csv;
+    const auto lignes = base.Lire(QStringLiteral(
+        "SELECT P.ID, P.DATE, P.TEMPS, P.TOTAL, P.MEILLEUR, P.FINIE, J.NUMERO, J.TIRAGE, J.MOT, "
+        "J.POINTS, J.MEILLEUR FROM PARTIES P LEFT JOIN JEUX J ON J.PARTIE = P.ID "
+        "ORDER BY P.DATE, P.ID, J.NUMERO"));
+    for (const QVariantList &ligne : lignes.lignes) {
+      QByteArrayList champs;
+      for (int c = 0; c < ligne.size(); ++c)
+        champs << ChampCsv(c == 5 ? QString::fromLatin1(ligne.at(c).toLongLong() ? "oui" : "non")
+                                  : ligne.at(c).toString());
+      csv += champs.join(';') + "\r\n";
+    }
+    return csv;
+  } catch (const ErreurBase &e) {
+    erreur = e.CauseSeule();
+    return std::nullopt;
+  }
+}
