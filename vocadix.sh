@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 PAQUETS=(
   g++ cmake ninja-build pkg-config          # compiler and build
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
+  qt6-charts-dev libqt6opengl6-dev          # statistics charts (their CMake files need OpenGL's)
   qt6-translations-l10n                     # Qt's own texts in French
   libsqlcipher-dev libx11-dev               # game database, keyboard lights
   fonts-liberation2                         # Arial-compatible fonts

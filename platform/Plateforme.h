@@ -26,6 +26,11 @@ public:
                                Icone icone) = 0;
   // Runs a dialog modally and returns its result once it has closed.
   virtual int ExecuterDialogue(QDialog &dialogue) = 0;
+  // The desktop's dialog for saving a file: the path chosen, empty when the
+  // player cancels. `propose` is the file offered, `filtre` such as
+  // "Fichiers CSV (*.csv)".
+  virtual QString ChoisirFichierAEcrire(QWidget *parent, const QString &titre,
+                                        const QString &propose, const QString &filtre) = 0;
   // The shell's "Open" on a document or an address.
   virtual void Ouvrir(QWidget *parent, const QString &document) = 0;
   virtual void AfficherAide(QWidget *parent, const QString &fichier) = 0;

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
@@ -40,6 +41,11 @@ void PlateformeQt::AfficherMessage(QWidget *parent, const QString &titre, const 
 
 int PlateformeQt::ExecuterDialogue(QDialog &dialogue) {
   return dialogue.exec();
+}
+
+QString PlateformeQt::ChoisirFichierAEcrire(QWidget *parent, const QString &titre,
+                                            const QString &propose, const QString &filtre) {
+  return QFileDialog::getSaveFileName(parent, titre, propose, filtre);
 }
 
 void PlateformeQt::Ouvrir(QWidget *, const QString &document) {

@@ -23,6 +23,8 @@ public:
   void AfficherMessage(QWidget *parent, const QString &titre, const QString &texte,
                        Icone icone) override;
   int ExecuterDialogue(QDialog &dialogue) override;
+  QString ChoisirFichierAEcrire(QWidget *parent, const QString &titre, const QString &propose,
+                                const QString &filtre) override;
   void Ouvrir(QWidget *parent, const QString &document) override;
   void AfficherAide(QWidget *parent, const QString &fichier) override;
   void JouerSon(const QByteArray &image) override;

@@ -23,6 +23,12 @@ public:
   void AfficherMessage(QWidget *parent, const QString &titre, const QString &texte,
                        Icone icone) override;
   int ExecuterDialogue(QDialog &dialogue) override;
+  QString ChoisirFichierAEcrire(QWidget *, const QString &titre, const QString &propose,
+                                const QString &) override {
+    fichiersProposes << propose;
+    dialogues << titre;
+    return fichierChoisi;
+  }
   void Ouvrir(QWidget *parent, const QString &document) override;
   void AfficherAide(QWidget *parent, const QString &fichier) override;
   void JouerSon(const QByteArray &image) override;
@@ -52,6 +58,8 @@ public:
   QDateTime maintenant;
   QList<double> aleatoires; // drawn in order; then 0.5
   QString panneSon;         // why sounds cannot be played, when they cannot
+  QString fichierChoisi;    // what the save dialog returns; empty: cancelled
+  QStringList fichiersProposes;
 
   // Run while a box is open, while a sound lets events run, while a dialog runs.
   std::function<void(const Boite &)> pendantBoite;

@@ -140,6 +140,8 @@ private Q_SLOTS:
                              << "Ctrl+Q";
     QTest::newRow("réglages") << "Reglages"
                               << "Ctrl+R";
+    QTest::newRow("statistiques") << "Statistiques"
+                                  << "Ctrl+H";
   }
   void lesRaccourcisSontLusCommeRaccourcisDesBoutons() {
     QFETCH(QString, cle);
@@ -333,11 +335,12 @@ private Q_SLOTS:
     for (int i = 0; i < barre->childCount(); ++i)
       if (barre->child(i)->object()->inherits("QToolButton"))
         boutons << barre->child(i)->text(QAccessible::Name);
-    // The game's twelve, then the one it adds.
-    QCOMPARE(boutons.size(), 13);
+    // The game's twelve, then the two it adds.
+    QCOMPARE(boutons.size(), 14);
     QCOMPARE(boutons.at(7), QStringLiteral("Activation du son"));
     QCOMPARE(boutons.at(11), QStringLiteral("Quitter"));
-    QCOMPARE(boutons.last(), QStringLiteral("Réglages de la partie"));
+    QCOMPARE(boutons.at(12), QStringLiteral("Réglages de la partie"));
+    QCOMPARE(boutons.last(), QStringLiteral("Statistiques de vos parties"));
     // The recap is read row by row.
     const qsizetype rang = lus.indexOf(QStringLiteral("RecapTirages0"));
     QCOMPARE(lus.mid(rang, 4),

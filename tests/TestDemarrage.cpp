@@ -52,7 +52,7 @@ private Q_SLOTS:
         "",     "Apropos",        "",           "Aide",   "Quitter"};
     const QList<int> images = {0, 1, 2, 0, 3, 4, 0, 5, 6, 0, 7, 0, 8, 14, 0, 13, 0, 11, 10};
     // The game's own nineteen, then what it adds behind a separator of its own.
-    QCOMPARE(barre.Nombre(), 21);
+    QCOMPARE(barre.Nombre(), 23);
     for (int p = 1; p <= 19; ++p) {
       QCOMPARE(barre.Cle(p), cles.at(p - 1));
       QCOMPARE(barre.Bouton(p)->isSeparator(), cles.at(p - 1).isEmpty());
@@ -67,11 +67,15 @@ private Q_SLOTS:
     QCOMPARE(barre.Cle(21), QStringLiteral("Reglages"));
     QCOMPARE(barre.Image(21), 16);
     QCOMPARE(barre.Bouton(21)->toolTip(), QStringLiteral("Réglages de la partie"));
+    QVERIFY(barre.Bouton(22)->isSeparator());
+    QCOMPARE(barre.Cle(23), QStringLiteral("Statistiques"));
+    QCOMPARE(barre.Image(23), 17);
+    QCOMPARE(barre.Bouton(23)->toolTip(), QStringLiteral("Statistiques de vos parties"));
     // Only the first game command is live before a game.
     for (const char *cle : {"NouveauJeu", "Consonnes", "Voyelles", "Stop", "Verification"})
       QVERIFY2(!essai.Actif(QLatin1String(cle)), cle);
-    for (const char *cle :
-         {"NouvellePartie", "Scores", "AvecSon", "AvecMessage", "Apropos", "Aide", "Quitter"})
+    for (const char *cle : {"NouvellePartie", "Scores", "AvecSon", "AvecMessage", "Apropos", "Aide",
+                            "Quitter", "Reglages", "Statistiques"})
       QVERIFY2(essai.Actif(QLatin1String(cle)), cle);
   }
 
@@ -201,7 +205,7 @@ private Q_SLOTS:
     QCOMPARE(barre.Image(13), cleSon == QLatin1String("SansSon") ? 9 : 8);
     QCOMPARE(barre.Image(14), cleMessage == QLatin1String("SansMessage") ? 15 : 14);
     QCOMPARE(!essai.Etiquette(QStringLiteral("Message"))->isHidden(), messageVisible);
-    QCOMPARE(barre.Nombre(), 21);
+    QCOMPARE(barre.Nombre(), 23);
   }
 
   void lesBoutonsDOptionChangentDeFormeEtReviennent() {
@@ -237,7 +241,7 @@ private Q_SLOTS:
     QCOMPARE(barre.Bouton(14)->toolTip(),
              QStringLiteral("Désactiver l'aide au déroulement de la partie"));
     // The other buttons kept their places.
-    QCOMPARE(barre.Nombre(), 21);
+    QCOMPARE(barre.Nombre(), 23);
     QCOMPARE(barre.Cle(12), QString());
     QCOMPARE(barre.Cle(16), QStringLiteral("Apropos"));
     QVERIFY(essai.plateforme.sons.size() == 1); // the new game's only

@@ -30,6 +30,7 @@ const std::pair<const char *, const char *> Raccourcis[] = {
     {"Aide", "F1"},
     {"Quitter", "Ctrl+Q"},
     {"Reglages", "Ctrl+R"},
+    {"Statistiques", "Ctrl+H"},
 };
 
 using Style = BarreCommandes::Style;
@@ -63,6 +64,8 @@ const Emplacement Commandes[] = {
     // What the game adds, behind its own separator.
     {"", Style::Separateur, 0, ""},
     {"Reglages", Style::Simple, 16, "Réglages de la partie"},
+    {"", Style::Separateur, 0, ""},
+    {"Statistiques", Style::Simple, 17, "Statistiques de vos parties"},
 };
 
 // The two forms of an option button: while its option is on, and off. Its

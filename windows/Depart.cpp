@@ -16,6 +16,7 @@
 #include "windows/DialogueReglages.h"
 #include "windows/Disposition.h"
 #include "windows/Enregistre.h"
+#include "windows/FenetreStatistiques.h"
 #include "windows/PanneauLettres.h"
 #include "windows/Scores.h"
 #include "windows/Surface.h"
@@ -29,6 +30,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPushButton>
 
 namespace {
 
@@ -206,6 +208,16 @@ void Depart::CreerControles() {
     AvisSon->show();
   });
 
+  VoirStatistiques =
+      new QPushButton(QStringLiteral("Voir les statistiques de vos parties"), m_surface);
+  VoirStatistiques->setObjectName(QStringLiteral("VoirStatistiques"));
+  VoirStatistiques->setFont(Police(9.75));
+  VoirStatistiques->setFocusPolicy(Qt::TabFocus);
+  Placer(VoirStatistiques, 720, 6720, 5055, 450);
+  VoirStatistiques->hide();
+  connect(VoirStatistiques, &QPushButton::clicked, this,
+          [this] { BarreBoutons_ButtonClick(QStringLiteral("Statistiques")); });
+
   m_annonce = new Annonce(m_surface);
   connect(&m_commentaire, &Commentaire::Dire, m_annonce, &Annonce::Dire);
   // The guidance line too, while it is shown.
@@ -228,6 +240,7 @@ void Depart::RelierCommandes() {
       {"Apropos", &Depart::ProcApropos},
       {"Aide", &Depart::ProcAide},
       {"Reglages", &Depart::ProcReglages},
+      {"Statistiques", &Depart::ProcStatistiques},
   };
   for (const auto &autre : autres) {
     const auto procedure = autre.second;
@@ -272,6 +285,7 @@ void Depart::SuivrePartie() {
     MontrerBilan(total, meilleur);
     if (m_partie.Classable())
       OuvrirEnregistre(total);
+    VoirStatistiques->show();
   });
 }
 
@@ -293,6 +307,7 @@ bool Depart::Form_Load() {
   m_fichierAide = G.CheminDocuments + QStringLiteral("Vocadix.hlp");
   m_correcteur.DefinirFichier(G.FichierBase());
   m_resolveur.DefinirFichier(G.FichierBase());
+  m_historique.DefinirFichier(G.FichierBase());
 
   m_partie.DefinirTemps(Preferences::Lire(G.FichierPreferences()).Temps);
   const Reglages reglages = Reglages::Lire(G.FichierReglages());
@@ -416,6 +431,8 @@ void Depart::Form_QueryUnload() {
   if (std::exchange(m_termine, true))
     return;
   m_partie.Interrompre();
+  // The game under way goes to the history as it stands.
+  m_chronique.Clore();
   // The player's settings folder of an installed game may not exist before
   // its first save; a portable copy's own folder is never made again.
   if (!m_ouverture.Lieux().Modele.isEmpty())
@@ -445,6 +462,11 @@ void Depart::ProcReglages() {
     m_partie.DefinirTemps(*temps);
 }
 
+void Depart::ProcStatistiques() {
+  FenetreStatistiques fenetre(m_plateforme, m_historique, m_plateforme.Maintenant().date(), this);
+  m_plateforme.ExecuterDialogue(fenetre);
+}
+
 void Depart::ProcApropos() {
   Apropos dialogue(m_plateforme, G, this);
   // Placed by the program rather than the window manager: a frameless
@@ -471,8 +493,10 @@ void Depart::MontrerPhase(Partie::Phase phase) {
   const Partie::Etat &etat = Partie::EtatDe(phase);
   for (int c = 0; c < int(std::size(CommandesJeu)); ++c)
     BarreBoutons->Activer(QLatin1String(CommandesJeu[c].first), etat.Active(Commande(c)));
-  if (phase == Partie::Phase::PartieOuverte)
+  if (phase == Partie::Phase::PartieOuverte) {
     EffacerBilan();
+    VoirStatistiques->hide();
+  }
 }
 
 QPointF Depart::EnPixels(double x, double y) const {

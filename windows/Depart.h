@@ -1,10 +1,12 @@
 #pragma once
 
 #include "data/CorrecteurBase.h"
+#include "data/HistoriqueBase.h"
 #include "data/OuvertureBase.h"
 #include "data/ResolveurBase.h"
 #include "platform/Bruitage.h"
 #include "platform/Plateforme.h"
+#include "rules/Chronique.h"
 #include "rules/Commentaire.h"
 #include "rules/Globales.h"
 #include "rules/Partie.h"
@@ -21,6 +23,7 @@ class BarreEtat;
 class MoteurBase;
 class QAction;
 class QKeyEvent;
+class QPushButton;
 class Surface;
 class Tuile;
 
@@ -76,6 +79,7 @@ private:
   void ProcApropos();
   void ProcAide();
   void ProcReglages();
+  void ProcStatistiques();
   // Switches the option button at this position to its other form, and its
   // option with it.
   void Basculer(int position);
@@ -104,6 +108,8 @@ private:
   ResolveurBase m_resolveur;
   Partie m_partie{m_correcteur, m_resolveur, m_plateforme};
   Commentaire m_commentaire{m_partie};
+  HistoriqueBase m_historique;
+  Chronique m_chronique{m_partie, m_historique, [this] { return m_plateforme.Maintenant(); }};
   int m_codeSortie = 0;
   bool m_termine = false;
 
@@ -127,6 +133,8 @@ private:
   std::array<QLabel *, 10> RecapMeilleurs{};
   QLabel *BilanPartie = nullptr;
   QLabel *AvisSon = nullptr;
+  // Under the dial once a game is over: its history, a click away.
+  QPushButton *VoirStatistiques = nullptr;
   // What a screen reader is told as the game goes.
   Annonce *m_annonce = nullptr;
   QString m_guidageDit;
