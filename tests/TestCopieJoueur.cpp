@@ -7,6 +7,7 @@
 #include "data/MoteurBase.h"
 #include "rules/Emplacements.h"
 #include "tests/BaseEssai.h"
+#include "tests/HistoriqueEssai.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,17 +71,26 @@ private Q_SLOTS:
     QVERIFY(!QFile::exists(copie + QStringLiteral(".copie")));
   }
 
-  void unNouveauDictionnaireRemplaceLAncienEtGardeLesScores() {
+  void unNouveauDictionnaireRemplaceLAncienEtGardeScoresEtHistorique() {
     BaseEssai modele({QStringLiteral("MAISON"), QStringLiteral("RUE")});
     modele.Executer("PRAGMA user_version = 2");
     BaseEssai copie({QStringLiteral("ANCIEN")},
                     {{QStringLiteral("ALICE"), 42, QStringLiteral("2026-01-02")}});
     copie.Executer("PRAGMA user_version = 1");
+    const QDateTime debut(QDate(2026, 1, 2), QTime(20, 30));
+    QCOMPARE(HistoriqueEssai::Ecrire(copie.Fichier(), HistoriqueEssai::Partie(debut, 10, true)),
+             QString());
     const QByteArray modeleAvant = modele.Octets();
     CopieJoueur::Preparer(modele.Fichier(), copie.Fichier());
     QCOMPARE(Mots(copie.Fichier()), (QStringList{"MAISON", "RUE"}));
     QCOMPARE(copie.Scores().size(), 1);
     QCOMPARE(copie.Scores().first().value(1).toInt(), 42);
+    // The history of the player's games, like the scores.
+    QString erreur;
+    const auto historique = HistoriqueEssai::Lire(copie.Fichier(), erreur);
+    QVERIFY2(historique, qPrintable(erreur));
+    QCOMPARE(historique->parties.size(), 1);
+    QCOMPARE(historique->parties.first().debut, debut);
     QCOMPARE(modele.Octets(), modeleAvant);
     // Up to date now: a second start leaves the file as it is.
     const QByteArray apres = copie.Octets();

@@ -5,6 +5,7 @@
 #include "data/MoteurBase.h"
 #include "data/VueDonnees.h"
 #include "tests/BaseEssai.h"
+#include "tests/HistoriqueEssai.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,6 +81,30 @@ private Q_SLOTS:
     QCOMPARE(Lancer(), 0);
     QCOMPARE(Dictionnaire(), (QStringList{"A", "MAISONS", "OEUVRE"}));
     QCOMPARE(Scores(), (QStringList{"ÉLODIE|42|2026-12-09", "O'NEIL|7|2026-12-09"}));
+  }
+
+  // A new file has the history's tables, empty; a rebuild keeps the games
+  // in them as it keeps the scores.
+  void lHistoriqueSurvitAuRenouvellementDuDictionnaire() {
+    EcrireListe("A\nMAISON\n");
+    QCOMPARE(Lancer(), 0);
+    QString erreur;
+    QVERIFY2(HistoriqueEssai::Lire(Base(), erreur), qPrintable(erreur));
+    QVERIFY(HistoriqueEssai::Lire(Base(), erreur)->parties.isEmpty());
+    const QDateTime debut(QDate(2026, 12, 9), QTime(18, 0));
+    QCOMPARE(HistoriqueEssai::Ecrire(Base(), HistoriqueEssai::Partie(debut, 10, true)), QString());
+    QCOMPARE(HistoriqueEssai::Ecrire(Base(), HistoriqueEssai::Partie(debut.addSecs(60), 2, false)),
+             QString());
+
+    EcrireListe("A\nMAISONS\n");
+    QCOMPARE(Lancer(), 0);
+    QCOMPARE(Dictionnaire(), (QStringList{"A", "MAISONS"}));
+    const auto donnees = HistoriqueEssai::Lire(Base(), erreur);
+    QVERIFY2(donnees, qPrintable(erreur));
+    QCOMPARE(donnees->parties.size(), 2);
+    QCOMPARE(donnees->parties.at(0).debut, debut);
+    QVERIFY(donnees->parties.at(0).finie);
+    QCOMPARE(donnees->parVoyelles[4].jeux, 10);
   }
 
   void uneBaseAJourNEstPasReecrite() {
