@@ -3,6 +3,7 @@
 #include "data/ErreurBase.h"
 #include "data/MoteurBase.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace {
@@ -53,6 +54,12 @@ std::optional<int> Borne(const QVariant &valeur, int maximum) {
   return int(n);
 }
 
+std::optional<int> Borne(qint64 valeur, int maximum) {
+  if (valeur < 0 || valeur > maximum)
+    return std::nullopt;
+  return int(valeur);
+}
+
 QVariant OuNul(const std::optional<int> &valeur) {
   return valeur ? QVariant(*valeur) : QVariant();
 }
@@ -74,6 +81,50 @@ QByteArray ChampCsv(const QString &texte) {
   if (champ.contains(';') || champ.contains('"') || champ.contains('\n') || champ.contains('\r'))
     champ = '"' + champ.replace("\"", "\"\"") + '"';
   return champ;
+}
+
+// One pass over every round, in the order they are stored: those of the
+// finished games counted three ways for the charts, and the longest word
+// that scored in any game, the earliest of its length.
+void Compter(MoteurBase &base, DonneesHistorique &donnees) {
+  QHash<qint64, bool> finies;
+  finies.reserve(donnees.parties.size());
+  for (const ResumePartie &partie : std::as_const(donnees.parties))
+    finies.insert(partie.id, partie.finie);
+  int plusLong = 0;
+  qint64 partiePlusLong = -1, numeroPlusLong = -1;
+  base.ParcourirEntiers(
+      QStringLiteral("SELECT PARTIE, NUMERO, POINTS, MEILLEUR, VOYELLES FROM JEUX"),
+      [&](const qint64 *jeu) {
+        const std::optional<int> points = Borne(jeu[2], 9);
+        const std::optional<int> meilleur = Borne(jeu[3], 9);
+        const std::optional<int> voyelles = Borne(jeu[4], 9);
+        if (!points)
+          return;
+        if (*points > plusLong) {
+          plusLong = *points;
+          partiePlusLong = jeu[0];
+          numeroPlusLong = jeu[1];
+        }
+        if (!voyelles || !finies.value(jeu[0]))
+          return;
+        donnees.longueursJoueur[*points] += 1;
+        DonneesHistorique::ParVoyelles &parVoyelles = donnees.parVoyelles[*voyelles];
+        ++parVoyelles.jeux;
+        parVoyelles.points += *points;
+        if (meilleur) {
+          donnees.longueursPossibles[*meilleur] += 1;
+          ++parVoyelles.jeuxConnus;
+          parVoyelles.meilleur += *meilleur;
+        }
+      });
+  if (plusLong > 0)
+    donnees.plusLongMot =
+        base.Lire(QStringLiteral("SELECT MOT FROM JEUX WHERE PARTIE = ? AND NUMERO = ?"),
+                  {partiePlusLong, numeroPlusLong})
+            .lignes.value(0)
+            .value(0)
+            .toString();
 }
 
 } // namespace
@@ -175,40 +226,14 @@ std::optional<DonneesHistorique> HistoriqueBase::Lire(QString &erreur) {
     for (const QVariantList &ligne : parties.lignes) {
       ResumePartie partie;
       partie.id = ligne.value(0).toLongLong();
-      partie.debut = QDateTime::fromString(ligne.value(1).toString(), FormatDate);
+      partie.debut = QDateTime::fromString(ligne.value(1).toString(), Qt::ISODate);
       partie.temps = Borne(ligne.value(2), 24 * 3600).value_or(0);
       partie.total = qint16(Borne(ligne.value(3), 90).value_or(0));
       partie.meilleur = Borne(ligne.value(4), 90);
       partie.finie = ligne.value(5).toLongLong() != 0;
       donnees.parties.append(partie);
     }
-    // One pass over the rounds of the finished games, counted three ways.
-    const auto comptes = base.Lire(QStringLiteral(
-        "SELECT J.POINTS, J.MEILLEUR, J.VOYELLES, count(*) FROM JEUX J JOIN PARTIES P "
-        "ON P.ID = J.PARTIE WHERE P.FINIE GROUP BY J.POINTS, J.MEILLEUR, J.VOYELLES"));
-    for (const QVariantList &ligne : comptes.lignes) {
-      const std::optional<int> points = Borne(ligne.value(0), 9);
-      const std::optional<int> meilleur = Borne(ligne.value(1), 9);
-      const std::optional<int> voyelles = Borne(ligne.value(2), 9);
-      const int nombre = int(ligne.value(3).toLongLong());
-      if (!points || !voyelles)
-        continue;
-      donnees.longueursJoueur[*points] += nombre;
-      DonneesHistorique::ParVoyelles &parVoyelles = donnees.parVoyelles[*voyelles];
-      parVoyelles.jeux += nombre;
-      parVoyelles.points += *points * nombre;
-      if (meilleur) {
-        donnees.longueursPossibles[*meilleur] += nombre;
-        parVoyelles.jeuxConnus += nombre;
-        parVoyelles.meilleur += *meilleur * nombre;
-      }
-    }
-    donnees.plusLongMot =
-        base.Lire(QStringLiteral("SELECT MOT FROM JEUX WHERE POINTS > 0 ORDER BY POINTS DESC, "
-                                 "PARTIE, NUMERO LIMIT 1"))
-            .lignes.value(0)
-            .value(0)
-            .toString();
+    Compter(base, donnees);
     return donnees;
   } catch (const ErreurBase &e) {
     erreur = e.CauseSeule();

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QVarLengthArray>
 #include <sqlite3.h>
 
 namespace {
@@ -223,6 +224,25 @@ void MoteurBase::ParcourirTextes(const QString &sql,
   while ((code = sqlite3_step(instruction)) == SQLITE_ROW)
     rappel(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(instruction, 0)),
                              sqlite3_column_bytes(instruction, 0)));
+  sqlite3_reset(instruction);
+  if (code != SQLITE_DONE)
+    Echec(action, code);
+}
+
+void MoteurBase::ParcourirEntiers(const QString &sql,
+                                  const std::function<void(const qint64 *colonnes)> &rappel) {
+  const int action = int(Action::Lire);
+  sqlite3_stmt *instruction = Preparer(sql, action);
+  sqlite3_reset(instruction);
+  QVarLengthArray<qint64, 8> colonnes(sqlite3_column_count(instruction));
+  int code;
+  while ((code = sqlite3_step(instruction)) == SQLITE_ROW) {
+    for (int c = 0; c < colonnes.size(); ++c)
+      colonnes[c] = sqlite3_column_type(instruction, c) == SQLITE_INTEGER
+                        ? sqlite3_column_int64(instruction, c)
+                        : -1;
+    rappel(colonnes.constData());
+  }
   sqlite3_reset(instruction);
   if (code != SQLITE_DONE)
     Echec(action, code);

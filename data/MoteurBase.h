@@ -55,6 +55,11 @@ public:
   // Hands the text of the first column of each row to `rappel`, for the
   // long lists that would cost too much memory held whole.
   void ParcourirTextes(const QString &sql, const std::function<void(QStringView)> &rappel);
+  // Hands each row's columns to `rappel` as integers, for the long scans of
+  // counts that would cost too much held whole as variants; a column that
+  // holds no integer reads as -1.
+  void ParcourirEntiers(const QString &sql,
+                        const std::function<void(const qint64 *colonnes)> &rappel);
   // Runs a statement that changes the file; returns the number of rows changed.
   int Ecrire(const QString &sql, const QVariantList &parametres = {});
   // Whether rows of this table can be addressed by their rowid.
