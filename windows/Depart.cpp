@@ -30,7 +30,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -208,14 +208,21 @@ void Depart::CreerControles() {
     AvisSon->show();
   });
 
-  VoirStatistiques =
-      new QPushButton(QStringLiteral("Voir les statistiques de vos parties"), m_surface);
+  // Between the dial and the recap, where nothing is drawn once a game is
+  // over: the command bar's own picture, named.
+  VoirStatistiques = new QToolButton(m_surface);
   VoirStatistiques->setObjectName(QStringLiteral("VoirStatistiques"));
-  VoirStatistiques->setFont(Police(9.75));
+  VoirStatistiques->setIcon(BanqueImages::Image(17));
+  VoirStatistiques->setIconSize(QSize(31, 31));
+  VoirStatistiques->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  VoirStatistiques->setText(QStringLiteral("Vos statistiques"));
+  VoirStatistiques->setAccessibleName(QStringLiteral("Voir les statistiques de vos parties"));
+  VoirStatistiques->setToolTip(QStringLiteral("Voir les statistiques de vos parties (Ctrl+H)"));
+  VoirStatistiques->setFont(Police(8.25));
   VoirStatistiques->setFocusPolicy(Qt::TabFocus);
-  Placer(VoirStatistiques, 720, 6720, 5055, 450);
+  Placer(VoirStatistiques, 4560, 5520, 1680, 1140);
   VoirStatistiques->hide();
-  connect(VoirStatistiques, &QPushButton::clicked, this,
+  connect(VoirStatistiques, &QToolButton::clicked, this,
           [this] { BarreBoutons_ButtonClick(QStringLiteral("Statistiques")); });
 
   m_annonce = new Annonce(m_surface);

@@ -23,7 +23,7 @@ class BarreEtat;
 class MoteurBase;
 class QAction;
 class QKeyEvent;
-class QPushButton;
+class QToolButton;
 class Surface;
 class Tuile;
 
@@ -133,8 +133,8 @@ private:
   std::array<QLabel *, 10> RecapMeilleurs{};
   QLabel *BilanPartie = nullptr;
   QLabel *AvisSon = nullptr;
-  // Under the dial once a game is over: its history, a click away.
-  QPushButton *VoirStatistiques = nullptr;
+  // Beside the dial once a game is over: the history, a click away.
+  QToolButton *VoirStatistiques = nullptr;
   // What a screen reader is told as the game goes.
   Annonce *m_annonce = nullptr;
   QString m_guidageDit;

@@ -38,6 +38,9 @@ const QColor BleuPale(128, 128, 255);
 const QColor RougeFonce(192, 0, 0);
 const QColor GrisRecap(224, 224, 224);
 
+// The most games the chart of shares shows.
+constexpr qsizetype GraphiquePartsMax = 200;
+
 QString Temps(int secondes) {
   return secondes ? QStringLiteral("%1 s").arg(secondes) : QStringLiteral("sans limite");
 }
@@ -88,6 +91,12 @@ public:
 private:
   const QList<ResumePartie> &m_parties;
 };
+
+// A list in the colours of the recap: the game's blue on its light grey.
+void Colorer(QListWidget *liste) {
+  Disposition::Colorer(liste, Bleu, GrisRecap, QPalette::Text, QPalette::Base);
+  liste->setFont(Police(liste->font().pointSizeF()));
+}
 
 QChart *NouveauGraphique(const QString &titre) {
   auto *graphique = new QChart;
@@ -169,8 +178,9 @@ FenetreStatistiques::FenetreStatistiques(Plateforme &plateforme, HistoriqueBase 
   m_chiffres = new QListWidget;
   m_chiffres->setObjectName(QStringLiteral("Chiffres"));
   m_chiffres->setAccessibleName(QStringLiteral("Vos chiffres"));
-  m_chiffres->setFont(Police(9.75));
-  m_chiffres->setSpacing(2);
+  m_chiffres->setFont(Police(11.25));
+  m_chiffres->setSpacing(3);
+  Colorer(m_chiffres);
   m_onglets->addTab(m_chiffres, QStringLiteral("&Résumé"));
 
   m_exporter = new QPushButton(QStringLiteral("&Exporter en CSV…"), this);
@@ -255,6 +265,7 @@ QWidget *FenetreStatistiques::PageGraphique(const QString &nom, QWidget *graphiq
   liste->addItems(texte);
   liste->setCurrentRow(0);
   liste->setMinimumHeight(80);
+  Colorer(liste);
   page->addWidget(graphique);
   page->addWidget(liste);
   page->setStretchFactor(0, 3);
@@ -264,20 +275,28 @@ QWidget *FenetreStatistiques::PageGraphique(const QString &nom, QWidget *graphiq
   return page;
 }
 
+// The latest games only: thousands of them would make a band no eye can
+// read. The list beside gives every month.
 QWidget *FenetreStatistiques::GraphiqueParts(const Chiffres &chiffres) {
-  QChart *graphique = NouveauGraphique(QStringLiteral("Part du meilleur possible, en %"));
+  const qsizetype nombre = std::min<qsizetype>(chiffres.parts.size(), GraphiquePartsMax);
+  const qsizetype premiere = chiffres.parts.size() - nombre;
+  QChart *graphique = NouveauGraphique(
+      nombre < chiffres.parts.size()
+          ? QStringLiteral("Part du meilleur possible, en %, sur les %1 dernières parties")
+                .arg(nombre)
+          : QStringLiteral("Part du meilleur possible, en %"));
   auto *parties = new QLineSeries;
   parties->setName(QStringLiteral("Chaque partie"));
-  parties->setPen(QPen(BleuPale, 1));
-  parties->replace(chiffres.parts);
+  parties->setPen(QPen(BleuPale, 1.5));
+  parties->replace(chiffres.parts.mid(premiere));
   auto *moyenne = new QLineSeries;
   moyenne->setName(QStringLiteral("Moyenne des %1 dernières").arg(Statistiques::FenetreMoyenne));
   moyenne->setPen(QPen(RougeFonce, 2.5));
-  moyenne->replace(chiffres.moyenneMobile);
+  moyenne->replace(chiffres.moyenneMobile.mid(premiere));
   graphique->addSeries(parties);
   graphique->addSeries(moyenne);
-  QValueAxis *axeX =
-      Axe(QStringLiteral("Parties terminées"), 1, std::max<qsizetype>(2, chiffres.parts.size()));
+  QValueAxis *axeX = Axe(QStringLiteral("Parties terminées"), double(premiere + 1),
+                         double(std::max<qsizetype>(premiere + 2, chiffres.parts.size())));
   QValueAxis *axeY = Axe(QStringLiteral("%"), 0, 100);
   graphique->addAxis(axeX, Qt::AlignBottom);
   graphique->addAxis(axeY, Qt::AlignLeft);
