@@ -17,8 +17,11 @@ Usage: test_statistiques.py VOCADIX VOCADIX.DAT MOTS.TXT CLE
 """
 
 import collections
+import ctypes
 import os
+import select
 import signal
+import struct
 import subprocess
 import sys
 import threading
@@ -48,6 +51,40 @@ def chiffres(programme):
         return [liste.getChildAtIndex(i).name for i in range(liste.childCount)]
     except Exception:  # the window closing meanwhile
         return None
+
+
+class Guetteur(threading.Thread):
+    """Kills a process as soon as a file of a folder is made or written (inotify)."""
+
+    # A journal left empty by an earlier rollback is written, not made.
+    IN_MODIFY, IN_CREATE = 0x2, 0x100
+
+    def __init__(self, dossier, nom, pid):
+        super().__init__(daemon=True)
+        self.nom, self.pid = nom.encode(), pid
+        self.libc = ctypes.CDLL("libc.so.6", use_errno=True)
+        self.fd = self.libc.inotify_init1(os.O_CLOEXEC)
+        verifier(self.fd >= 0 and self.libc.inotify_add_watch(
+            self.fd, os.fsencode(dossier), self.IN_CREATE | self.IN_MODIFY) >= 0, "inotify refused")
+        self.vu = False
+        self.start()
+
+    def run(self):
+        while select.select([self.fd], [], [], 10)[0]:
+            donnees = os.read(self.fd, 4096)
+            while donnees:
+                _, _, _, longueur = struct.unpack_from("iIII", donnees)
+                nom = donnees[16:16 + longueur].rstrip(b"\0")
+                donnees = donnees[16 + longueur:]
+                if nom == self.nom:
+                    os.kill(self.pid, signal.SIGKILL)
+                    self.vu = True
+                    return
+
+    def attendre(self):
+        self.join()
+        os.close(self.fd)
+        return self.vu
 
 
 class Historique(test_clavier.Partie):
@@ -180,28 +217,17 @@ class Historique(test_clavier.Partie):
         self.attendre(guide("Cliquez sur Nouveau jeu"), "the guidance after Ctrl+N")
         for k in range(1, MANCHES + 1):
             self.jeu(k, False)
-        journal = os.path.join(self.dossier, "Vocadix.dat-journal")
         self.touche("ctrl+j")
         fenetre, _, _ = self.programme.attendre_boite("the end-of-game box")
         # The game is written once its end box is closed, while the score
-        # entry opens: the file's journal lives while its transaction is open.
-        vu = threading.Event()
-
-        def guetter():
-            fin = time.monotonic() + 10
-            while time.monotonic() < fin:
-                if os.path.exists(journal):
-                    os.kill(self.programme.pid, signal.SIGKILL)
-                    vu.set()
-                    return
-        guetteur = threading.Thread(target=guetter) if pendant_ecriture else None
-        if guetteur:
-            guetteur.start()
+        # entry opens: the file's journal is made as its transaction opens,
+        # and the program is killed the moment the system says so.
+        guetteur = Guetteur(self.dossier, "Vocadix.dat-journal", self.programme.pid) \
+            if pendant_ecriture else None
         self.ecran.activer(fenetre)
         self.ecran.touche("Return")
         if guetteur:
-            guetteur.join()
-            verifier(vu.is_set(), "the game was never written")
+            verifier(guetteur.attendre(), "the game was never written")
         else:
             attendre(lambda: any(t in TITRE_VIDE and f != self.fenetre
                                  for f, t in self.ecran.fenetres(self.programme.pid).items()),
