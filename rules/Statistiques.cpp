@@ -138,9 +138,11 @@ QStringList Statistiques::TexteProgression(const DonneesHistorique &donnees,
   QStringList lignes;
   if (parMois.empty())
     return {QStringLiteral("Aucune partie terminée dont le meilleur possible soit connu.")};
-  if (!chiffres.moyenneMobile.isEmpty())
+  if (const qsizetype n = std::min<qsizetype>(FenetreMoyenne, chiffres.parts.size()); n == 1)
+    lignes << QStringLiteral("Dernière partie : %1").arg(Pourcentage(chiffres.parts.last().y()));
+  else if (n > 1)
     lignes << QStringLiteral("Moyenne des %1 dernières parties : %2")
-                  .arg(std::min<qsizetype>(FenetreMoyenne, chiffres.parts.size()))
+                  .arg(n)
                   .arg(Pourcentage(chiffres.moyenneMobile.last().y()));
   for (auto mois = parMois.crbegin(); mois != parMois.crend(); ++mois)
     lignes << QStringLiteral("%1 : %2, %3 du meilleur possible en moyenne")

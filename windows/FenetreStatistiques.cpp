@@ -4,6 +4,7 @@
 #include "platform/Plateforme.h"
 #include "windows/Annonce.h"
 #include "windows/Disposition.h"
+#include "windows/ListeLue.h"
 
 #include <QAbstractTableModel>
 #include <QBarCategoryAxis>
@@ -175,7 +176,7 @@ FenetreStatistiques::FenetreStatistiques(Plateforme &plateforme, HistoriqueBase 
 
   m_onglets = new QTabWidget(this);
   m_onglets->setObjectName(QStringLiteral("Onglets"));
-  m_chiffres = new QListWidget;
+  m_chiffres = new ListeLue;
   m_chiffres->setObjectName(QStringLiteral("Chiffres"));
   m_chiffres->setAccessibleName(QStringLiteral("Vos chiffres"));
   m_chiffres->setFont(Police(11.25));
@@ -259,7 +260,7 @@ QWidget *FenetreStatistiques::PageGraphique(const QString &nom, QWidget *graphiq
   graphique->setObjectName(QStringLiteral("Graphique") + nom);
   graphique->setAccessibleName(resume);
   graphique->setAccessibleDescription(texte.value(0));
-  auto *liste = new QListWidget;
+  auto *liste = new ListeLue;
   liste->setObjectName(QStringLiteral("Texte") + nom);
   liste->setAccessibleName(QStringLiteral("Les chiffres du graphique : ") + resume);
   liste->addItems(texte);

@@ -102,6 +102,23 @@ class Aveugle:
         fenetre, _, _ = self.programme.attendre_boite("the end-of-game box")
         self.programme.fermer_boite(fenetre)
         time.sleep(2)
+        # The score entry left by its Annuler button's mnemonic.
+        self.ecran.touche("alt+a")
+        self.attendre(guide("Cliquez sur Nouvelle partie"), "the score entry to close")
+
+    def statistiques(self):
+        # The window opens on its figures; the next tab's chart is read as
+        # the list of its numbers.
+        self.ecran.touche("ctrl+h")
+        self.attendre(lambda r: r if r.trouver(nom="Vos chiffres") else None,
+                      "the statistics window")
+        time.sleep(2.5)
+        self.ecran.touche("ctrl+Tab")
+        time.sleep(1.5)
+        self.ecran.touche("Tab")
+        time.sleep(1.5)
+        self.ecran.touche("Escape")
+        time.sleep(1.5)
         self.seance.processus.arreter(self.orca)
         with open(self.journal_orca, encoding="utf-8", errors="replace") as f:
             self.dit = PAROLE.findall(f.read())
@@ -125,6 +142,8 @@ class Aveugle:
         self.entendu(rf"Jeu n° 1 : {len(self.mot)} points\. Mots les plus longs possibles : "
                      r"\d+ lettres?\.", "the round's points and longest words")
         self.entendu(rf"Partie terminée : {len(self.mot)} points\.", "the game's total")
+        self.entendu(r"Parties jouées : 1\b", "the statistics' first figure")
+        self.entendu(r"Dernière partie : \d+\u00a0%", "the first line of the chart of shares")
 
 
 def main():
@@ -141,7 +160,9 @@ def main():
                 ("the countdown runs past 30 seconds", a.compter),
                 ("the word typed, the tiles asked for with Ctrl+L", a.taper),
                 ("the round stopped and verified", a.verifier_mot),
-                ("the game left to its end; Orca stopped", a.finir),
+                ("the game left to its end", a.finir),
+                ("the statistics opened, their next tab reached by keyboard; Orca stopped",
+                 a.statistiques),
                 ("Orca spoke each letter, the draw, the countdown, the word, the verdict, "
                  "the longest words and the total", a.ecouter)):
             essais.cas(nom, etape)
