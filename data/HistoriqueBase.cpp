@@ -177,15 +177,16 @@ HistoriqueBase::Etat HistoriqueBase::Verifier(MoteurBase &base) {
 
 // The game and its rounds in one transaction: the history holds it whole
 // or not at all, whatever stops the program meanwhile.
-void HistoriqueBase::Archiver(const PartieJouee &partie) {
-  m_erreurEcriture.clear();
+bool HistoriqueBase::Archiver(const PartieJouee &partie) {
   MoteurBase *base = nullptr;
-  bool ouverte = false;
+  bool ouverte = false, lisible = false;
   try {
     base = &Base();
     base->Ecrire(QStringLiteral("BEGIN IMMEDIATE"));
     ouverte = true;
-    if (Verifier(*base) == Etat::Absent)
+    const Etat etat = Verifier(*base);
+    lisible = true;
+    if (etat == Etat::Absent)
       CreerTables(*base);
     base->Ecrire(QStringLiteral("INSERT INTO PARTIES (DATE, TEMPS, TOTAL, MEILLEUR, FINIE) "
                                 "VALUES (?, ?, ?, ?, ?)"),
@@ -202,6 +203,8 @@ void HistoriqueBase::Archiver(const PartieJouee &partie) {
       base->Ecrire(insertion, {id, jeu.numero, jeu.tirage, jeu.mot, jeu.points,
                                jeu.meilleur ? QVariant(*jeu.meilleur) : QVariant(), jeu.voyelles});
     base->Ecrire(QStringLiteral("COMMIT"));
+    m_erreurEcriture.clear();
+    return true;
   } catch (const ErreurBase &erreur) {
     m_erreurEcriture = erreur.CauseSeule();
     if (ouverte) {
@@ -211,6 +214,9 @@ void HistoriqueBase::Archiver(const PartieJouee &partie) {
         // The engine already ended the transaction: nothing of it was kept.
       }
     }
+    // Tables this program must not write will not change by waiting; the
+    // file held by another program, or a full disk, may.
+    return ouverte && !lisible;
   }
 }
 

@@ -27,7 +27,7 @@ public:
   // Borrows the connection open on `fichier`, as the record views do.
   void DefinirFichier(const QString &fichier) { m_fichier = fichier; }
 
-  void Archiver(const PartieJouee &partie) override;
+  bool Archiver(const PartieJouee &partie) override;
 
   // The whole history; nothing, with the cause in French, when it cannot
   // be read. A file without the tables has an empty history.
@@ -37,7 +37,7 @@ public:
   // The whole history, a line a round, as a CSV file in UTF-8.
   std::optional<QByteArray> Csv(QString &erreur);
 
-  // Why the last game could not be written; empty when it was.
+  // Why the last game could not be written; empty once one was.
   const QString &ErreurEcriture() const { return m_erreurEcriture; }
 
 private:

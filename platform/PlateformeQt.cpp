@@ -45,7 +45,11 @@ int PlateformeQt::ExecuterDialogue(QDialog &dialogue) {
 
 QString PlateformeQt::ChoisirFichierAEcrire(QWidget *parent, const QString &titre,
                                             const QString &propose, const QString &filtre) {
-  return QFileDialog::getSaveFileName(parent, titre, propose, filtre);
+  QFileDialog dialogue(parent, titre, propose, filtre);
+  dialogue.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without its extension gets the one offered.
+  dialogue.setDefaultSuffix(QFileInfo(propose).suffix());
+  return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
 }
 
 void PlateformeQt::Ouvrir(QWidget *, const QString &document) {

@@ -35,11 +35,16 @@ Chronique::Chronique(Partie &partie, Archive &archive, std::function<QDateTime()
     if (phase == Partie::Phase::PartieOuverte)
       Commencer();
   });
-  connect(&partie, &Partie::JeuTermine, this, &Chronique::NoterJeu);
+  // A new game always says its counter is back to 0, even when it follows
+  // another one that had not begun, and so changed no phase.
+  connect(&partie, &Partie::CompteurChange, this, [this](qint16 numeroJeu) {
+    if (numeroJeu == 0 && m_partie.PhaseCourante() == Partie::Phase::PartieOuverte)
+      Recommencer();
+  });
   connect(&partie, &Partie::PartieTerminee, this, &Chronique::Terminer);
 }
 
-// A new game opens while the rounds of the one it replaces are still there
+// A new game opens while the results of the one it replaces are still there
 // to be read.
 void Chronique::Commencer() {
   Abandonner();
@@ -49,32 +54,40 @@ void Chronique::Commencer() {
   m_enCours = std::move(partie);
 }
 
-void Chronique::NoterJeu(int k) {
+void Chronique::Recommencer() {
   if (!m_enCours)
     return;
-  const Manche::Resultat &resultat = m_partie.Modele().ResultatJeu(k);
-  // A round left before its ninth letter was drawn played nothing.
-  if (resultat.tirage.isEmpty())
-    return;
-  JeuJoue jeu;
-  jeu.numero = qint16(k + 1);
-  jeu.tirage = resultat.tirage;
-  jeu.mot = resultat.mot;
-  jeu.points = resultat.points.value_or(0);
-  if (resultat.plusLongs)
-    jeu.meilleur = qint16(resultat.plusLongs->isEmpty() ? 0 : resultat.plusLongs->first().size());
-  jeu.voyelles = Voyelles(resultat.tirage);
-  auto &jeux = m_enCours->jeux;
-  if (!jeux.isEmpty() && jeux.last().numero == jeu.numero)
-    jeux.last() = jeu;
-  else
+  m_enCours->debut = m_horloge();
+  m_enCours->temps = m_partie.TempsPartie();
+}
+
+QList<JeuJoue> Chronique::Jeux() const {
+  QList<JeuJoue> jeux;
+  const Manche &manche = m_partie.Modele();
+  for (int k = 0; k < manche.NumeroJeu(); ++k) {
+    const Manche::Resultat &resultat = manche.ResultatJeu(k);
+    // A round left before its ninth letter was drawn played nothing.
+    if (resultat.tirage.isEmpty())
+      continue;
+    JeuJoue jeu;
+    jeu.numero = qint16(k + 1);
+    jeu.tirage = resultat.tirage;
+    jeu.mot = resultat.mot;
+    // A round left during its search, or timed out, scored nothing.
+    jeu.points = resultat.points.value_or(0);
+    if (resultat.plusLongs)
+      jeu.meilleur = qint16(resultat.plusLongs->isEmpty() ? 0 : resultat.plusLongs->first().size());
+    jeu.voyelles = Voyelles(resultat.tirage);
     jeux.append(jeu);
+  }
+  return jeux;
 }
 
 void Chronique::Terminer(qint16 total, std::optional<int> meilleur) {
   if (!m_enCours)
     return;
   PartieJouee partie = *std::exchange(m_enCours, std::nullopt);
+  partie.jeux = Jeux();
   partie.total = total;
   partie.meilleur = meilleur;
   partie.finie = true;
@@ -84,16 +97,12 @@ void Chronique::Terminer(qint16 total, std::optional<int> meilleur) {
 void Chronique::Abandonner() {
   if (!m_enCours)
     return;
-  // The round under way when the game was left counts with what it had.
-  const qint16 numero = m_partie.Modele().NumeroJeu();
-  if (numero > 0 && (m_enCours->jeux.isEmpty() || m_enCours->jeux.last().numero < numero))
-    NoterJeu(numero - 1);
   PartieJouee partie = *std::exchange(m_enCours, std::nullopt);
+  partie.jeux = Jeux();
   if (partie.jeux.isEmpty())
     return;
   // The game's total is that of its rounds: the game may already be
   // clearing its own.
-  partie.total = 0;
   for (const JeuJoue &jeu : std::as_const(partie.jeux))
     partie.total = qint16(partie.total + jeu.points);
   partie.meilleur = Meilleur(partie.jeux);
@@ -102,19 +111,23 @@ void Chronique::Abandonner() {
 
 void Chronique::Confier(PartieJouee partie) {
   m_aEcrire.append(std::move(partie));
-  if (m_aEcrire.size() == 1)
-    QTimer::singleShot(0, this, &Chronique::Ecrire);
+  if (!std::exchange(m_ecritureDemandee, true))
+    QTimer::singleShot(0, this, &Chronique::EcrireEnAttente);
 }
 
-void Chronique::Ecrire() {
-  // The archive may let nothing run, but a game handed over meanwhile
-  // waits for the next turn rather than being written twice.
-  const QList<PartieJouee> parties = std::exchange(m_aEcrire, {});
-  for (const PartieJouee &partie : parties)
-    m_archive.Archiver(partie);
+void Chronique::EcrireEnAttente() {
+  m_ecritureDemandee = false;
+  // Oldest first; a game the archive cannot take now waits, and those
+  // after it with it, so that the history keeps the order they were played.
+  while (!m_aEcrire.isEmpty() && m_archive.Archiver(m_aEcrire.first()))
+    m_aEcrire.removeFirst();
 }
 
 void Chronique::Clore() {
-  Abandonner();
-  Ecrire();
+  // A procedure under way is still settling its round (a sound or a box
+  // let the end of the program in): the game is taken once it has ended.
+  m_partie.Executer([this] {
+    Abandonner();
+    EcrireEnAttente();
+  });
 }

@@ -56,7 +56,9 @@ Chiffres Statistiques::Calculer(const DonneesHistorique &donnees, const QDate &a
   int parts = 0;
   QList<double> fenetre;
   for (const ResumePartie &partie : donnees.parties) {
-    jours.append(partie.debut.date());
+    // A date the file gave unreadable counts in no run of days.
+    if (partie.debut.isValid())
+      jours.append(partie.debut.date());
     if (!partie.finie) {
       ++chiffres.interrompues;
       continue;
@@ -105,9 +107,11 @@ QStringList Statistiques::TexteChiffres(const Chiffres &chiffres) {
       lignes << QStringLiteral("Part moyenne du meilleur possible : %1")
                     .arg(Pourcentage(*chiffres.partMoyenne));
     const ResumePartie &meilleure = *chiffres.meilleure;
-    lignes << QStringLiteral("Meilleure partie : %1 points, le %2")
-                  .arg(meilleure.total)
-                  .arg(meilleure.debut.toString(QStringLiteral("dd/MM/yyyy")));
+    lignes << QStringLiteral("Meilleure partie : %1 points").arg(meilleure.total) +
+                  (meilleure.debut.isValid()
+                       ? QStringLiteral(", le ") +
+                             meilleure.debut.toString(QStringLiteral("dd/MM/yyyy"))
+                       : QString());
   }
   if (!chiffres.plusLongMot.isEmpty())
     lignes << QStringLiteral("Plus long mot trouvé : %1 (%2)")
@@ -130,7 +134,8 @@ QStringList Statistiques::TexteProgression(const DonneesHistorique &donnees,
   };
   std::map<QDate, Mois> parMois;
   for (const ResumePartie &partie : donnees.parties)
-    if (const std::optional<double> part = partie.finie ? partie.Part() : std::nullopt) {
+    if (const std::optional<double> part =
+            partie.finie && partie.debut.isValid() ? partie.Part() : std::nullopt) {
       Mois &mois = parMois[QDate(partie.debut.date().year(), partie.debut.date().month(), 1)];
       ++mois.parties;
       mois.parts += *part;

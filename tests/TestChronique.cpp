@@ -11,17 +11,28 @@ using namespace BancPartie;
 
 namespace {
 
+// An archive that refuses the first games it is given, as a file another
+// program holds a moment would.
 class ArchiveEssai : public Archive {
 public:
-  void Archiver(const PartieJouee &partie) override { parties << partie; }
+  bool Archiver(const PartieJouee &partie) override {
+    if (refus > 0) {
+      --refus;
+      return false;
+    }
+    parties << partie;
+    return true;
+  }
   QList<PartieJouee> parties;
+  int refus = 0;
 };
 
 const QDateTime Debut(QDate(2026, 11, 30), QTime(23, 58, 12));
 
 struct BancChronique : Banc {
   ArchiveEssai archive;
-  Chronique chronique{partie, archive, [] { return Debut; }};
+  QDateTime maintenant = Debut;
+  Chronique chronique{partie, archive, [this] { return maintenant; }};
 
   // A round whose word is verified: MAISON found, or AMISO refused, from
   // draws that allow MAISON at best.
@@ -53,7 +64,8 @@ private Q_SLOTS:
     banc.partie.ProcNouveauJeu();
     QCOMPARE(banc.partie.PhaseCourante(), Partie::Phase::AucunePartie);
 
-    // Nothing is written while the game's own boxes and dialogs run.
+    // Nothing is written within the procedure that ends the game, where its
+    // boxes and the score entry run: at the next turn of the events.
     QCOMPARE(ecritesALaFin, 0);
     QCOMPARE(banc.archive.parties.size(), 0);
     QTRY_COMPARE(banc.archive.parties.size(), 1);
@@ -155,6 +167,93 @@ private Q_SLOTS:
     banc.chronique.Clore();
     QCOMPARE(banc.archive.parties.size(), 1);
     QCOMPARE(banc.archive.parties.first().temps, 90);
+  }
+
+  // The end of the program let in by the last verification's sound: the
+  // game is taken once the verification has settled the round and ended
+  // the game, whole and finished.
+  void laFinDuProgrammePendantLaDerniereVerificationGardeLaPartieFinie() {
+    BancChronique banc;
+    banc.partie.ProcNouvellePartie();
+    for (int jeu = 1; jeu <= 9; ++jeu)
+      banc.JouerJeu(true);
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    banc.pendantSon = [&](Son son) {
+      if (son == Son::MotTrouve) {
+        banc.partie.Interrompre();
+        banc.chronique.Clore();
+      }
+    };
+    banc.partie.ProcVerification();
+    QCOMPARE(banc.archive.parties.size(), 1);
+    const PartieJouee &partie = banc.archive.parties.first();
+    QVERIFY(partie.finie);
+    QCOMPARE(partie.total, qint16(60));
+    QCOMPARE(partie.jeux.size(), 10);
+    QCOMPARE(partie.jeux.last().points, qint16(6));
+  }
+
+  void uneSecondeNouvellePartieAvantSonPremierJeuEnPrendLeTempsEtLHeure() {
+    BancChronique banc;
+    banc.partie.ProcNouvellePartie();
+    banc.partie.DefinirTemps(0);
+    banc.maintenant = Debut.addSecs(3600);
+    banc.partie.ProcNouvellePartie();
+    banc.JouerJeu(true);
+    banc.chronique.Clore();
+    QCOMPARE(banc.archive.parties.size(), 1);
+    const PartieJouee &partie = banc.archive.parties.first();
+    QCOMPARE(partie.temps, 0);
+    QCOMPARE(partie.debut, Debut.addSecs(3600));
+  }
+
+  // The file held a moment by another program: the game waits, and goes
+  // with the next one, in the order they were played.
+  void unePartieRefuseeUnMomentPartAvecLaSuivante() {
+    BancChronique banc;
+    banc.archive.refus = 1;
+    banc.partie.ProcNouvellePartie();
+    banc.JouerJeu(true);
+    banc.partie.ProcNouvellePartie();
+    QCoreApplication::processEvents();
+    QVERIFY(banc.archive.parties.isEmpty());
+    banc.JouerJeu(false);
+    banc.JouerJeu(true);
+    banc.chronique.Clore();
+    QCOMPARE(banc.archive.parties.size(), 2);
+    QCOMPARE(banc.archive.parties.at(0).jeux.size(), 1);
+    QCOMPARE(banc.archive.parties.at(1).jeux.size(), 2);
+  }
+
+  // A round timed out while the index was missing learns its longest words
+  // when it is left: the history has them too.
+  void lesPlusLongsRevelesApresCoupSontGardes() {
+    BancChronique banc;
+    banc.partie.ProcNouvellePartie();
+    banc.resolveur.disponible = false;
+    banc.partie.ProcNouveauJeu();
+    banc.Tirer(QStringLiteral("MAISONRUE"));
+    banc.Tics(47);
+    banc.resolveur.disponible = true;
+    banc.JouerJeu(true);
+    banc.chronique.Clore();
+    QCOMPARE(banc.archive.parties.size(), 1);
+    const PartieJouee &partie = banc.archive.parties.first();
+    QCOMPARE(partie.jeux.first().meilleur, std::optional<qint16>(6));
+    QCOMPARE(partie.meilleur, std::optional<int>(12));
+  }
+
+  // For the statistics asked for while the game's last procedure ran.
+  void laPartieEnAttenteSEcritDesQuOnLeDemande() {
+    BancChronique banc;
+    banc.partie.ProcNouvellePartie();
+    for (int jeu = 1; jeu <= 10; ++jeu)
+      banc.JouerJeu(true);
+    QVERIFY(banc.archive.parties.isEmpty());
+    banc.chronique.EcrireEnAttente();
+    QCOMPARE(banc.archive.parties.size(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(banc.archive.parties.size(), 1);
   }
 };
 

@@ -5,11 +5,14 @@
 #include "data/HistoriqueBase.h"
 #include "data/MoteurBase.h"
 #include "tests/BaseEssai.h"
+#include "tests/FenetreEssai.h"
 #include "tests/HistoriqueEssai.h"
 #include "tests/PlateformeEssai.h"
 #include "windows/FenetreStatistiques.h"
 
 #include <QChartView>
+#include <QLineSeries>
+#include <QValueAxis>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -71,6 +74,13 @@ private Q_SLOTS:
       QVERIFY(liste->accessibleName().endsWith(graphique->accessibleName()));
       QVERIFY(!graphique->chart()->series().isEmpty());
     }
+    // Two games: each a dot, on an axis of whole games.
+    const QChart *parts =
+        fenetre.findChild<QChartView *>(QStringLiteral("GraphiqueProgression"))->chart();
+    QVERIFY(static_cast<QLineSeries *>(parts->series().first())->pointsVisible());
+    const auto *axe = static_cast<QValueAxis *>(parts->axes(Qt::Horizontal).first());
+    QCOMPARE(axe->tickInterval(), 1.0);
+    QCOMPARE(axe->min(), 1.0);
     QCOMPARE(fenetre.TexteGraphique(0).value(1),
              QStringLiteral("décembre 2026 : 1 partie, 39\u00a0% du meilleur possible en moyenne"));
     QVERIFY(fenetre.TexteGraphique(1).contains(
@@ -125,6 +135,55 @@ private Q_SLOTS:
     QVERIFY(banc.plateforme.DerniereBoite().texte.startsWith(
         QStringLiteral("L'historique n'a pas pu être exporté dans « %1 »")
             .arg(banc.plateforme.fichierChoisi)));
+  }
+
+  // The main window's game goes to the history, and its command shows it
+  // at once, before the write's own turn of the events has come.
+  void laPartieDeLaFenetreEstDansSesStatistiques() {
+    FenetreEssai essai({QStringLiteral("MAISON")});
+    QVERIFY(essai.Charger());
+    QStringList chiffres;
+    essai.plateforme.pendantDialogue = [&chiffres](QDialog &d) {
+      if (auto *fenetre = qobject_cast<FenetreStatistiques *>(&d))
+        chiffres = fenetre->TexteChiffres();
+      return int(QDialog::Rejected);
+    };
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    for (int jeu = 1; jeu <= 10; ++jeu) {
+      essai.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+      essai.Clic(QStringLiteral("Verification"));
+    }
+    QCOMPARE(essai.plateforme.dialogues, QStringList{QStringLiteral("Enregistre")});
+    essai.Clic(QStringLiteral("Statistiques"));
+    QCOMPARE(chiffres.value(0), QStringLiteral("Parties jouées : 1"));
+    QVERIFY(chiffres.contains(QStringLiteral("Total moyen : 60,0 points")));
+  }
+
+  // Closed from inside the score entry, the window still keeps the game
+  // that has just ended, as finished.
+  void fermerDansLaSaisieDuScoreGardeLaPartieFinie() {
+    FenetreEssai essai({QStringLiteral("MAISON")});
+    QVERIFY(essai.Charger());
+    essai.plateforme.pendantDialogue = [&essai](QDialog &d) {
+      if (d.objectName() == QLatin1String("Enregistre"))
+        essai.Fenetre().close();
+      return int(QDialog::Rejected);
+    };
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    for (int jeu = 1; jeu <= 10; ++jeu) {
+      essai.Clic(QStringLiteral("NouveauJeu"));
+      essai.Tirer(QStringLiteral("MAISONRUE"));
+    }
+    essai.Clic(QStringLiteral("NouveauJeu"));
+    QCOMPARE(essai.plateforme.dialogues, QStringList{QStringLiteral("Enregistre")});
+    HistoriqueBase historique;
+    historique.DefinirFichier(essai.base.Fichier());
+    QString erreur;
+    const auto donnees = historique.Lire(erreur);
+    QVERIFY2(donnees, qPrintable(erreur));
+    QCOMPARE(donnees->parties.size(), 1);
+    QVERIFY(donnees->parties.first().finie);
+    QCOMPARE(historique.Jeux(donnees->parties.first().id, erreur)->size(), 10);
   }
 
   void unHistoriqueIllisibleEstDitSansRienToucher() {

@@ -160,7 +160,8 @@ private Q_SLOTS:
     QVERIFY(!h.historique.Lire(erreur));
     QCOMPARE(erreur, cause);
     QVERIFY(!h.historique.Csv(erreur));
-    h.historique.Archiver(HistoriqueEssai::Partie(Lundi, 10, true));
+    // Never to be tried again: waiting will not mend it.
+    QVERIFY(h.historique.Archiver(HistoriqueEssai::Partie(Lundi, 10, true)));
     QCOMPARE(h.historique.ErreurEcriture(), cause);
     QCOMPARE(h.essai.Octets(), avant);
 
@@ -169,6 +170,23 @@ private Q_SLOTS:
                                    QDate(2026, 12, 1)),
              TableScores::Issue::Ajoutee);
     QCOMPARE(h.essai.Scores().size(), 2);
+  }
+
+  // Another program holds the file: the game is refused this time, to be
+  // tried again, and the cause stays until a game is written.
+  void unFichierTenuParUnAutreProgrammeFaitReessayer() {
+    Historique h;
+    const auto autre = MoteurBase::OuvrirBase(h.essai.Fichier(), false, false, BaseEssai::Connexion,
+                                              MoteurBase::Partage::Privee);
+    autre->Ecrire(QStringLiteral("BEGIN IMMEDIATE"));
+    QVERIFY(!h.historique.Archiver(HistoriqueEssai::Partie(Lundi, 10, true)));
+    QCOMPARE(h.historique.ErreurEcriture(), QStringLiteral("le fichier est utilisé par un autre "
+                                                           "programme"));
+    autre->Ecrire(QStringLiteral("ROLLBACK"));
+    QVERIFY(h.historique.Archiver(HistoriqueEssai::Partie(Lundi, 10, true)));
+    QCOMPARE(h.historique.ErreurEcriture(), QString());
+    QString erreur;
+    QCOMPARE(h.historique.Lire(erreur)->parties.size(), 1);
   }
 
   // Rows written by hand with values the game never makes are read without

@@ -470,6 +470,8 @@ void Depart::ProcReglages() {
 }
 
 void Depart::ProcStatistiques() {
+  // A game that has just ended is in the history before it is read.
+  m_chronique.EcrireEnAttente();
   FenetreStatistiques fenetre(m_plateforme, m_historique, m_plateforme.Maintenant().date(), this);
   m_plateforme.ExecuterDialogue(fenetre);
 }

@@ -49,8 +49,8 @@ QString Temps(int secondes) {
 // The past games, most recent first.
 class ModeleParties : public QAbstractTableModel {
 public:
-  ModeleParties(const QList<ResumePartie> &parties, QObject *parent)
-      : QAbstractTableModel(parent), m_parties(parties) {}
+  ModeleParties(QList<ResumePartie> parties, QObject *parent)
+      : QAbstractTableModel(parent), m_parties(std::move(parties)) {}
 
   int rowCount(const QModelIndex &parent = {}) const override {
     return parent.isValid() ? 0 : int(m_parties.size());
@@ -75,7 +75,8 @@ public:
       return {};
     switch (index.column()) {
     case 0:
-      return partie.debut.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+      return partie.debut.isValid() ? partie.debut.toString(QStringLiteral("dd/MM/yyyy HH:mm"))
+                                    : QStringLiteral("date inconnue");
     case 1:
       return Temps(partie.temps);
     case 2:
@@ -90,7 +91,7 @@ public:
   }
 
 private:
-  const QList<ResumePartie> &m_parties;
+  const QList<ResumePartie> m_parties;
 };
 
 // A list in the colours of the recap: the game's blue on its light grey.
@@ -290,6 +291,9 @@ QWidget *FenetreStatistiques::GraphiqueParts(const Chiffres &chiffres) {
   parties->setName(QStringLiteral("Chaque partie"));
   parties->setPen(QPen(BleuPale, 1.5));
   parties->replace(chiffres.parts.mid(premiere));
+  // A few games are dots a line joins; one is a dot alone.
+  parties->setPointsVisible(nombre <= 30);
+  parties->setMarkerSize(6);
   auto *moyenne = new QLineSeries;
   moyenne->setName(QStringLiteral("Moyenne des %1 dernières").arg(Statistiques::FenetreMoyenne));
   moyenne->setPen(QPen(RougeFonce, 2.5));
@@ -298,6 +302,13 @@ QWidget *FenetreStatistiques::GraphiqueParts(const Chiffres &chiffres) {
   graphique->addSeries(moyenne);
   QValueAxis *axeX = Axe(QStringLiteral("Parties terminées"), double(premiere + 1),
                          double(std::max<qsizetype>(premiere + 2, chiffres.parts.size())));
+  // Whole games on the axis: one tick every 1, 2, 5, 10, 20, 50… of them.
+  axeX->setTickType(QValueAxis::TicksDynamic);
+  axeX->setTickAnchor(double(premiere + 1));
+  double pas = 1;
+  for (int facteur = 0; (axeX->max() - axeX->min()) / pas > 8; ++facteur)
+    pas *= facteur % 3 == 1 ? 2.5 : 2;
+  axeX->setTickInterval(pas);
   QValueAxis *axeY = Axe(QStringLiteral("%"), 0, 100);
   graphique->addAxis(axeX, Qt::AlignBottom);
   graphique->addAxis(axeY, Qt::AlignLeft);
