@@ -83,7 +83,7 @@ int main(int argc, char **argv) {
     (void)ParcoursNaif::PlusLongs(mots, tirages[std::size_t(i)]);
   }
 
-  std::vector<double> index, parcours;
+  std::vector<double> index, parcours, tous;
   int differences = 0;
   qint64 motsTrouves = 0;
   for (const QString &tirage : tirages) {
@@ -97,13 +97,23 @@ int main(int argc, char **argv) {
     t1 = Horloge::now();
     parcours.push_back(Microsecondes(t0, t1));
 
+    // Every word of the draw, by length, as an opponent weighs them.
+    t0 = Horloge::now();
+    const Solveur::ParLongueur parLongueur = solveur.Tous(tirage);
+    t1 = Horloge::now();
+    tous.push_back(Microsecondes(t0, t1));
+    if (!parIndex.isEmpty() && parLongueur[std::size_t(parIndex.first().size())] != parIndex &&
+        ++differences <= 5)
+      std::printf("ÉCHEC %s : les plus longs de Tous diffèrent\n", qPrintable(tirage));
+
     motsTrouves += parIndex.size();
     if (parIndex != parParcours && ++differences <= 5)
       std::printf("ÉCHEC %s : index [%s], parcours [%s]\n", qPrintable(tirage),
                   qPrintable(parIndex.join(u' ')), qPrintable(parParcours.join(u' ')));
   }
 
-  const Mesure mi = Resumer(index), mp = Resumer(parcours), mc = Resumer(constructions);
+  const Mesure mi = Resumer(index), mp = Resumer(parcours), mc = Resumer(constructions),
+               mt = Resumer(tous);
   std::printf("%lld mots, %lld dans l'index ; %zu tirages, %lld meilleurs mots en tout\n",
               qlonglong(mots.size()), qlonglong(solveur.NombreMots()), tirages.size(),
               qlonglong(motsTrouves));
@@ -119,6 +129,9 @@ int main(int argc, char **argv) {
               mp.centile99);
   std::printf("rapport parcours/index : médiane %.0f, 99e centile %.0f\n", mp.mediane / mi.mediane,
               mp.centile99 / mi.centile99);
+  std::printf("tous les mots, par longueur : médiane %8.2f µs, 99e centile %8.2f µs (rapport aux "
+              "plus longs : %.1f)\n",
+              mt.mediane, mt.centile99, mt.mediane / mi.mediane);
   if (differences > 0) {
     std::printf("ÉCHEC : %d tirages sur %zu diffèrent\n", differences, tirages.size());
     return 1;

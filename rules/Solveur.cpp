@@ -55,9 +55,20 @@ QString Deballer(quint64 paquet) {
   return mot;
 }
 
+QStringList Deballer(std::vector<quint64> mots) {
+  std::sort(mots.begin(), mots.end());
+  QStringList resultat;
+  resultat.reserve(qsizetype(mots.size()));
+  for (const quint64 mot : mots)
+    resultat << Deballer(mot);
+  return resultat;
+}
+
+} // namespace
+
 // Walks the distinct letter sets of one size taken from a draw, building
 // each key in order so that no set is sorted or met twice.
-struct Parcours {
+struct Solveur::Parcours {
   const std::vector<quint64> &cles;
   const std::vector<quint32> &debuts;
   const std::vector<quint64> &mots;
@@ -97,8 +108,6 @@ struct Parcours {
   }
 };
 
-} // namespace
-
 void Solveur::Preparation::Ajouter(QStringView mot) {
   if (const quint64 paquet = Emballer(mot))
     m_paires.emplace_back(Cle(paquet), paquet);
@@ -135,9 +144,9 @@ Solveur::Solveur(Preparation &&preparation) {
   m_debuts.push_back(quint32(m_mots.size()));
 }
 
-QStringList Solveur::PlusLongs(QStringView tirage) const {
+Solveur::Parcours Solveur::Preparer(QStringView tirage, int &n) const {
   std::array<int, 27> compte{};
-  int n = 0;
+  n = 0;
   for (const QChar lettre : tirage) {
     if (n == Max)
       break;
@@ -159,16 +168,27 @@ QStringList Solveur::PlusLongs(QStringView tirage) const {
     }
   for (int i = parcours.distinctes - 1; i >= 0; --i)
     parcours.reste[i] = parcours.reste[i + 1] + parcours.nombres[i];
+  return parcours;
+}
 
+QStringList Solveur::PlusLongs(QStringView tirage) const {
+  int n = 0;
+  Parcours parcours = Preparer(tirage, n);
   for (int longueur = n; longueur > 0 && parcours.trouves.empty(); --longueur)
     parcours.Chercher(0, 0, longueur, 0);
+  return Deballer(std::move(parcours.trouves));
+}
 
-  std::sort(parcours.trouves.begin(), parcours.trouves.end());
-  QStringList resultat;
-  resultat.reserve(qsizetype(parcours.trouves.size()));
-  for (const quint64 mot : parcours.trouves)
-    resultat << Deballer(mot);
-  return resultat;
+Solveur::ParLongueur Solveur::Tous(QStringView tirage) const {
+  int n = 0;
+  Parcours parcours = Preparer(tirage, n);
+  ParLongueur parLongueur;
+  for (int longueur = n; longueur > 0; --longueur) {
+    parcours.trouves.clear();
+    parcours.Chercher(0, 0, longueur, 0);
+    parLongueur[std::size_t(longueur)] = Deballer(parcours.trouves);
+  }
+  return parLongueur;
 }
 
 qsizetype Solveur::Octets() const {

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <QtGlobal>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,11 @@ public:
   // Lower-case letters count as capitals, any other character is skipped and
   // letters after the ninth are ignored.
   QStringList PlusLongs(QStringView tirage) const;
+  // Every word drawable from `tirage`, by length: element n holds the words
+  // of n letters, in alphabetical order (element 0 stays empty). Read as
+  // PlusLongs reads the draw.
+  using ParLongueur = std::array<QStringList, 10>;
+  ParLongueur Tous(QStringView tirage) const;
 
   // Words in the index.
   qsizetype NombreMots() const { return qsizetype(m_mots.size()); }
@@ -40,6 +46,10 @@ public:
   qsizetype Octets() const;
 
 private:
+  struct Parcours;
+  // The walk over the letter sets of `tirage`, ready to search.
+  Parcours Preparer(QStringView tirage, int &n) const;
+
   // A word or a set of letters packs into 45 bits, 5 a letter (A = 1 … Z = 26),
   // the first letter highest and 0 after the last: numeric order is then
   // alphabetical order.

@@ -22,33 +22,43 @@ inline QString TirerNeufLettres(QRandomGenerator &alea) {
   return lettres;
 }
 
-// Every word of `mots` of the greatest length the draw's letters allow,
-// alphabetical.
-inline QStringList PlusLongs(const QStringList &mots, const QString &tirage) {
+// Whether `mot` can be spelt with the letters counted in `compte`.
+inline bool Tient(const QString &mot, std::array<int, 26> compte) {
+  for (const QChar c : mot) {
+    const int lettre = c.unicode() - u'A';
+    if (lettre < 0 || lettre >= 26 || --compte[lettre] < 0)
+      return false;
+  }
+  return true;
+}
+
+inline std::array<int, 26> Compter(const QString &tirage) {
   std::array<int, 26> compte{};
   for (const QChar c : tirage)
     ++compte[c.unicode() - u'A'];
-  QStringList meilleurs;
-  qsizetype longueur = 1;
-  for (const QString &mot : mots) {
-    if (mot.size() < longueur)
-      continue;
-    std::array<int, 26> reste = compte;
-    bool tient = true;
-    for (qsizetype i = 0; tient && i < mot.size(); ++i) {
-      const int lettre = mot[i].unicode() - u'A';
-      tient = lettre >= 0 && lettre < 26 && --reste[lettre] >= 0;
-    }
-    if (!tient)
-      continue;
-    if (mot.size() > longueur) {
-      meilleurs.clear();
-      longueur = mot.size();
-    }
-    meilleurs << mot;
-  }
-  meilleurs.sort();
-  return meilleurs;
+  return compte;
+}
+
+// Every word of `mots` the draw's letters allow, by length, alphabetical.
+inline std::array<QStringList, 10> Tous(const QStringList &mots, const QString &tirage) {
+  const std::array<int, 26> compte = Compter(tirage);
+  std::array<QStringList, 10> parLongueur;
+  for (const QString &mot : mots)
+    if (mot.size() <= 9 && Tient(mot, compte))
+      parLongueur[std::size_t(mot.size())] << mot;
+  for (QStringList &liste : parLongueur)
+    liste.sort();
+  return parLongueur;
+}
+
+// Every word of `mots` of the greatest length the draw's letters allow,
+// alphabetical.
+inline QStringList PlusLongs(const QStringList &mots, const QString &tirage) {
+  const std::array<QStringList, 10> parLongueur = Tous(mots, tirage);
+  for (auto liste = parLongueur.crbegin(); liste != parLongueur.crend(); ++liste)
+    if (!liste->isEmpty())
+      return *liste;
+  return {};
 }
 
 } // namespace ParcoursNaif

@@ -40,7 +40,30 @@ private Q_SLOTS:
       const QStringList attendus = ParcoursNaif::PlusLongs(mots, tirage);
       QVERIFY2(solveur.PlusLongs(tirage) == attendus,
                qPrintable(tirage + QStringLiteral(" : ") + attendus.join(u' ')));
+      // Every word of every length, on a quarter of the draws.
+      if (i % 4 == 0) {
+        const Solveur::ParLongueur tous = solveur.Tous(tirage);
+        const auto attendusParLongueur = ParcoursNaif::Tous(mots, tirage);
+        for (std::size_t n = 0; n < tous.size(); ++n)
+          QVERIFY2(tous[n] == attendusParLongueur[n],
+                   qPrintable(tirage + QStringLiteral(", %1 lettres : ").arg(n) +
+                              attendusParLongueur[n].join(u' ')));
+      }
     }
+  }
+
+  void leSolveurDonneTousLesMotsParLongueur() {
+    const Solveur solveur(m_petiteListe);
+    const Solveur::ParLongueur tous = solveur.Tous(QStringLiteral("sabrert"));
+    QCOMPARE(tous[6], (QStringList{"ARBRES", "BARRES"}));
+    QCOMPARE(tous[5], QStringList{"ARBRE"});
+    QCOMPARE(tous[4], (QStringList{"ARES", "BRAS", "RASE", "SERA"}));
+    QVERIFY(tous[3].isEmpty());
+    QCOMPARE(tous[2], QStringList{"TE"});
+    QCOMPARE(tous[1], QStringList{"A"});
+    QVERIFY(tous[0].isEmpty() && tous[7].isEmpty());
+    // Each letter at most as often as drawn: one E, so no ETE.
+    QVERIFY(solveur.Tous(QStringLiteral("KWXYZ"))[1].isEmpty());
   }
 
   void leSolveurTrouveLesPlusLongs_data() {
