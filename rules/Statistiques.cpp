@@ -14,7 +14,8 @@ const QLocale &Francais() {
 // "1 jour", "3 jours": the game's own texts say "points" for every count,
 // but days and games are counted as French counts them.
 QString Compte(int n, const char *singulier, const char *pluriel) {
-  return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n > 1 ? pluriel : singulier));
+  return QStringLiteral("%1 %2").arg(Francais().toString(n),
+                                     QString::fromUtf8(n > 1 ? pluriel : singulier));
 }
 
 } // namespace
@@ -93,7 +94,7 @@ Chiffres Statistiques::Calculer(const DonneesHistorique &donnees, const QDate &a
 
 QStringList Statistiques::TexteChiffres(const Chiffres &chiffres) {
   QStringList lignes;
-  QString jouees = QStringLiteral("Parties jouées : %1").arg(chiffres.jouees);
+  QString jouees = QStringLiteral("Parties jouées : %1").arg(Francais().toString(chiffres.jouees));
   if (chiffres.interrompues > 0)
     jouees += QStringLiteral(" (et %1)")
                   .arg(Compte(chiffres.interrompues, "interrompue", "interrompues"));
@@ -169,9 +170,8 @@ QStringList Statistiques::TexteLongueurs(const DonneesHistorique &donnees) {
                     .arg(Compte(joueur, "jeu", "jeux"), Compte(possible, "tirage", "tirages"));
     else
       lignes << QStringLiteral("%1 : %2 de vos mots ; le plus long possible dans %3")
-                    .arg(Compte(n, "lettre", "lettres"))
-                    .arg(joueur)
-                    .arg(Compte(possible, "tirage", "tirages"));
+                    .arg(Compte(n, "lettre", "lettres"), Francais().toString(joueur),
+                         Compte(possible, "tirage", "tirages"));
   }
   if (lignes.isEmpty())
     lignes << QStringLiteral("Aucun jeu d'une partie terminée pour l'instant.");

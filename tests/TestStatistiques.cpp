@@ -144,9 +144,10 @@ private Q_SLOTS:
     donnees.longueursJoueur[0] = 4;
     donnees.longueursJoueur[6] = 10;
     donnees.longueursPossibles[6] = 3;
-    donnees.longueursPossibles[8] = 11;
+    donnees.longueursPossibles[8] = 11250;
     QCOMPARE(Statistiques::TexteLongueurs(donnees),
-             (QStringList{"8 lettres : 0 de vos mots ; le plus long possible dans 11 tirages",
+             (QStringList{"8 lettres : 0 de vos mots ; le plus long possible dans 11\u202f250 "
+                          "tirages",
                           "6 lettres : 10 de vos mots ; le plus long possible dans 3 tirages",
                           "Aucun mot : 4 jeux sans point ; 0 tirage sans aucun mot possible"}));
 
