@@ -220,12 +220,24 @@ bool HistoriqueBase::Archiver(const PartieJouee &partie) {
   }
 }
 
-std::optional<DonneesHistorique> HistoriqueBase::Lire(QString &erreur) {
+// What `lecture` adds to `resultat` from the history; `resultat` as it is
+// for a file without one; nothing, with the cause, when it cannot be read.
+template <typename Resultat, typename Lecture>
+std::optional<Resultat> HistoriqueBase::Consulter(QString &erreur, Resultat resultat,
+                                                  Lecture lecture) {
   try {
     MoteurBase &base = Base();
-    DonneesHistorique donnees;
-    if (Verifier(base) == Etat::Absent)
-      return donnees;
+    if (Verifier(base) == Etat::Pret)
+      lecture(base, resultat);
+    return resultat;
+  } catch (const ErreurBase &e) {
+    erreur = e.CauseSeule();
+    return std::nullopt;
+  }
+}
+
+std::optional<DonneesHistorique> HistoriqueBase::Lire(QString &erreur) {
+  return Consulter(erreur, DonneesHistorique(), [](MoteurBase &base, DonneesHistorique &donnees) {
     const auto parties = base.Lire(QStringLiteral(
         "SELECT ID, DATE, TEMPS, TOTAL, MEILLEUR, FINIE FROM PARTIES ORDER BY DATE, ID"));
     donnees.parties.reserve(parties.lignes.size());
@@ -240,39 +252,24 @@ std::optional<DonneesHistorique> HistoriqueBase::Lire(QString &erreur) {
       donnees.parties.append(partie);
     }
     Compter(base, donnees);
-    return donnees;
-  } catch (const ErreurBase &e) {
-    erreur = e.CauseSeule();
-    return std::nullopt;
-  }
+  });
 }
 
 std::optional<QList<JeuJoue>> HistoriqueBase::Jeux(qint64 partie, QString &erreur) {
-  try {
-    MoteurBase &base = Base();
-    QList<JeuJoue> jeux;
-    if (Verifier(base) == Etat::Absent)
-      return jeux;
+  return Consulter(erreur, QList<JeuJoue>(), [partie](MoteurBase &base, QList<JeuJoue> &jeux) {
     const auto lignes = base.Lire(QStringLiteral("SELECT NUMERO, TIRAGE, MOT, POINTS, MEILLEUR, "
                                                  "VOYELLES FROM JEUX WHERE PARTIE = ? ORDER BY "
                                                  "NUMERO"),
                                   {partie});
     for (const QVariantList &ligne : lignes.lignes)
       jeux.append(LireJeu(ligne));
-    return jeux;
-  } catch (const ErreurBase &e) {
-    erreur = e.CauseSeule();
-    return std::nullopt;
-  }
+  });
 }
 
 std::optional<QByteArray> HistoriqueBase::Csv(QString &erreur) {
-  try {
-    MoteurBase &base = Base();
-    QByteArray csv = "partie;date;temps;total;meilleur_possible;finie;jeu;tirage;mot;points;"
-                     "plus_long_possible\r\n";
-    if (Verifier(base) == Etat::Absent)
-      return csv;
+  const QByteArray entete = "partie;date;temps;total;meilleur_possible;finie;jeu;tirage;mot;"
+                            "points;plus_long_possible\r\n";
+  return Consulter(erreur, entete, [](MoteurBase &base, QByteArray &csv) {
     const auto lignes = base.Lire(QStringLiteral(
         "SELECT P.ID, P.DATE, P.TEMPS, P.TOTAL, P.MEILLEUR, P.FINIE, J.NUMERO, J.TIRAGE, J.MOT, "
         "J.POINTS, J.MEILLEUR FROM PARTIES P LEFT JOIN JEUX J ON J.PARTIE = P.ID "
@@ -284,9 +281,5 @@ std::optional<QByteArray> HistoriqueBase::Csv(QString &erreur) {
                                   : ligne.at(c).toString());
       csv += champs.join(';') + "\r\n";
     }
-    return csv;
-  } catch (const ErreurBase &e) {
-    erreur = e.CauseSeule();
-    return std::nullopt;
-  }
+  });
 }

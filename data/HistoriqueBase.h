@@ -45,6 +45,8 @@ private:
   // The tables' state, or an ErreurBase saying what is wrong with them.
   Etat Verifier(MoteurBase &base);
   MoteurBase &Base();
+  template <typename Resultat, typename Lecture>
+  std::optional<Resultat> Consulter(QString &erreur, Resultat resultat, Lecture lecture);
 
   QString m_fichier;
   QString m_erreurEcriture;
