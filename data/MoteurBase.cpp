@@ -229,6 +229,22 @@ void MoteurBase::ParcourirTextes(const QString &sql,
     Echec(action, code);
 }
 
+void MoteurBase::ParcourirMots(const QString &sql,
+                               const std::function<void(QStringView, qint64)> &rappel) {
+  const int action = int(Action::Lire);
+  sqlite3_stmt *instruction = Preparer(sql, action);
+  int code;
+  while ((code = sqlite3_step(instruction)) == SQLITE_ROW)
+    rappel(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(instruction, 0)),
+                             sqlite3_column_bytes(instruction, 0)),
+           sqlite3_column_type(instruction, 1) == SQLITE_INTEGER
+               ? sqlite3_column_int64(instruction, 1)
+               : -1);
+  sqlite3_reset(instruction);
+  if (code != SQLITE_DONE)
+    Echec(action, code);
+}
+
 void MoteurBase::ParcourirEntiers(const QString &sql,
                                   const std::function<void(const qint64 *colonnes)> &rappel) {
   const int action = int(Action::Lire);

@@ -55,6 +55,9 @@ public:
   // Hands the text of the first column of each row to `rappel`, for the
   // long lists that would cost too much memory held whole.
   void ParcourirTextes(const QString &sql, const std::function<void(QStringView)> &rappel);
+  // Hands each row's text and integer, its first two columns, to `rappel`;
+  // a second column that holds no integer reads as -1.
+  void ParcourirMots(const QString &sql, const std::function<void(QStringView, qint64)> &rappel);
   // Hands each row's columns to `rappel` as integers, for the long scans of
   // counts that would cost too much held whole as variants; a column that
   // holds no integer reads as -1.

@@ -15,11 +15,9 @@ void ResolveurBase::Preparer() {
   });
 }
 
-std::optional<QStringList> ResolveurBase::PlusLongs(const QString &tirage) {
-  if (m_essais == 0)
-    Preparer();
+void ResolveurBase::Recueillir(bool attendre) {
   const bool pret = m_preparation.valid() &&
-                    (m_essais == 1 ||
+                    ((attendre && m_essais == 1) ||
                      m_preparation.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
   if (pret) {
     try {
@@ -29,7 +27,18 @@ std::optional<QStringList> ResolveurBase::PlusLongs(const QString &tirage) {
       // read; without the words there is simply nothing to reveal.
     }
   }
+}
+
+std::optional<QStringList> ResolveurBase::PlusLongs(const QString &tirage) {
+  if (m_essais == 0)
+    Preparer();
+  Recueillir(true);
   if (!m_solveur)
     return std::nullopt;
   return m_solveur->PlusLongs(tirage);
+}
+
+std::shared_ptr<const Solveur> ResolveurBase::Index() {
+  Recueillir(false);
+  return m_solveur;
 }

@@ -15,8 +15,12 @@ public:
   void DefinirFichier(const QString &fichier) { m_fichier = fichier; }
   void Preparer() override;
   std::optional<QStringList> PlusLongs(const QString &tirage) override;
+  std::shared_ptr<const Solveur> Index() override;
 
 private:
+  // Takes the build once it is over; the first is waited for when `attendre`.
+  void Recueillir(bool attendre);
+
   QString m_fichier;
   std::future<std::shared_ptr<const Solveur>> m_preparation;
   std::shared_ptr<const Solveur> m_solveur;

@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
+
+class Solveur;
 
 // The longest words a draw allows, from an index of the dictionary that may
 // still be under construction on another core.
@@ -15,4 +18,7 @@ public:
   // Every word of the greatest length drawable from `tirage`, alphabetical
   // (empty when none fits); nothing when there is no index.
   virtual std::optional<QStringList> PlusLongs(const QString &tirage) = 0;
+  // The index itself once it is ready, for every word of a draw and how
+  // common each is; nothing until then, and nothing is waited for here.
+  virtual std::shared_ptr<const Solveur> Index() = 0;
 };

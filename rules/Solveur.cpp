@@ -108,38 +108,46 @@ struct Solveur::Parcours {
   }
 };
 
-void Solveur::Preparation::Ajouter(QStringView mot) {
+void Solveur::Preparation::Ajouter(QStringView mot, quint8 commun) {
   if (const quint64 paquet = Emballer(mot))
-    m_paires.emplace_back(Cle(paquet), paquet);
+    m_entrees.push_back({Cle(paquet), paquet, std::min<quint8>(commun, Commun::Max)});
 }
 
 Solveur::Solveur(const QStringList &mots)
     : Solveur([&mots] {
         Preparation preparation;
-        preparation.m_paires.reserve(std::size_t(mots.size()));
+        preparation.m_entrees.reserve(std::size_t(mots.size()));
         for (const QString &mot : mots)
           preparation.Ajouter(mot);
         return preparation;
       }()) {}
 
 Solveur::Solveur(Preparation &&preparation) {
-  std::vector<std::pair<quint64, quint64>> paires = std::move(preparation.m_paires);
-  std::sort(paires.begin(), paires.end());
-  paires.erase(std::unique(paires.begin(), paires.end()), paires.end());
+  using Entree = Preparation::Entree;
+  std::vector<Entree> entrees = std::move(preparation.m_entrees);
+  // By letters, then word, the most common copy of a word first.
+  std::sort(entrees.begin(), entrees.end(), [](const Entree &a, const Entree &b) {
+    return a.cle != b.cle ? a.cle < b.cle : a.mot != b.mot ? a.mot < b.mot : a.commun > b.commun;
+  });
+  entrees.erase(std::unique(entrees.begin(), entrees.end(),
+                            [](const Entree &a, const Entree &b) { return a.mot == b.mot; }),
+                entrees.end());
 
   // Sized exactly beforehand: no slack, and no copies while growing.
   std::size_t groupes = 0;
-  for (std::size_t i = 0; i < paires.size(); ++i)
-    groupes += i == 0 || paires[i].first != paires[i - 1].first;
+  for (std::size_t i = 0; i < entrees.size(); ++i)
+    groupes += i == 0 || entrees[i].cle != entrees[i - 1].cle;
   m_cles.reserve(groupes);
   m_debuts.reserve(groupes + 1);
-  m_mots.reserve(paires.size());
-  for (const auto &[cle, mot] : paires) {
-    if (m_cles.empty() || m_cles.back() != cle) {
-      m_cles.push_back(cle);
+  m_mots.reserve(entrees.size());
+  m_communs.reserve(entrees.size());
+  for (const Entree &entree : entrees) {
+    if (m_cles.empty() || m_cles.back() != entree.cle) {
+      m_cles.push_back(entree.cle);
       m_debuts.push_back(quint32(m_mots.size()));
     }
-    m_mots.push_back(mot);
+    m_mots.push_back(entree.mot);
+    m_communs.push_back(entree.commun);
   }
   m_debuts.push_back(quint32(m_mots.size()));
 }
@@ -191,7 +199,21 @@ Solveur::ParLongueur Solveur::Tous(QStringView tirage) const {
   return parLongueur;
 }
 
+quint8 Solveur::Commun(QStringView mot) const {
+  const quint64 paquet = Emballer(mot);
+  if (paquet == 0)
+    return 0;
+  const auto it = std::lower_bound(m_cles.begin(), m_cles.end(), Cle(paquet));
+  if (it == m_cles.end() || *it != Cle(paquet))
+    return 0;
+  const auto groupe = std::size_t(it - m_cles.begin());
+  for (std::size_t i = m_debuts[groupe]; i < m_debuts[groupe + 1]; ++i)
+    if (m_mots[i] == paquet)
+      return m_communs[i];
+  return 0;
+}
+
 qsizetype Solveur::Octets() const {
   return qsizetype(m_cles.capacity() * sizeof(quint64) + m_debuts.capacity() * sizeof(quint32) +
-                   m_mots.capacity() * sizeof(quint64));
+                   m_mots.capacity() * sizeof(quint64) + m_communs.capacity());
 }

@@ -4,7 +4,6 @@
 #include <QStringView>
 #include <QtGlobal>
 #include <array>
-#include <utility>
 #include <vector>
 
 // The best words of a draw: every dictionary word of the greatest length the
@@ -19,13 +18,19 @@ public:
 
   // The words given one at a time, for a long list read from elsewhere
   // without holding it whole.
+  // `commun` says how common the word is, from 0 (met nowhere) to
+  // Commun::Max; a word given twice keeps its greatest.
   class Preparation {
   public:
-    void Ajouter(QStringView mot);
+    void Ajouter(QStringView mot, quint8 commun = 0);
 
   private:
     friend class Solveur;
-    std::vector<std::pair<quint64, quint64>> m_paires; // letters, word
+    struct Entree {
+      quint64 cle, mot;
+      quint8 commun;
+    };
+    std::vector<Entree> m_entrees;
   };
   explicit Solveur(Preparation &&preparation);
 
@@ -39,6 +44,10 @@ public:
   // PlusLongs reads the draw.
   using ParLongueur = std::array<QStringList, 10>;
   ParLongueur Tous(QStringView tirage) const;
+
+  // How common a word of the index is, from 0 to Commun::Max; 0 for a word
+  // the index does not hold.
+  quint8 Commun(QStringView mot) const;
 
   // Words in the index.
   qsizetype NombreMots() const { return qsizetype(m_mots.size()); }
@@ -56,4 +65,9 @@ private:
   std::vector<quint64> m_cles;   // distinct letter sets, ascending
   std::vector<quint32> m_debuts; // m_mots[m_debuts[i], m_debuts[i + 1]) spell m_cles[i]
   std::vector<quint64> m_mots;   // the words, alphabetical within a letter set
+  std::vector<quint8> m_communs; // how common m_mots[i] is
 };
+
+namespace Commun {
+constexpr int Max = 100;
+} // namespace Commun

@@ -37,9 +37,10 @@ public:
   std::optional<QStringList> PlusLongs(const QString &tirage) override {
     if (!disponible)
       return std::nullopt;
-    return solveur.PlusLongs(tirage);
+    return solveur->PlusLongs(tirage);
   }
-  Solveur solveur{Mots};
+  std::shared_ptr<const Solveur> Index() override { return disponible ? solveur : nullptr; }
+  std::shared_ptr<const Solveur> solveur = std::make_shared<const Solveur>(Mots);
   bool disponible = true;
   int preparations = 0;
 };

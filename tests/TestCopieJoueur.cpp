@@ -74,6 +74,8 @@ private Q_SLOTS:
   void unNouveauDictionnaireRemplaceLAncienEtGardeScoresEtHistorique() {
     BaseEssai modele({QStringLiteral("MAISON"), QStringLiteral("RUE")});
     modele.Executer("PRAGMA user_version = 2");
+    modele.Executer("CREATE TABLE COMMUNS (NOM TEXT PRIMARY KEY, INDICE INTEGER) WITHOUT ROWID");
+    modele.Executer("INSERT INTO COMMUNS VALUES ('MAISON', 87)");
     BaseEssai copie({QStringLiteral("ANCIEN")},
                     {{QStringLiteral("ALICE"), 42, QStringLiteral("2026-01-02")}});
     copie.Executer("PRAGMA user_version = 1");
@@ -83,6 +85,12 @@ private Q_SLOTS:
     const QByteArray modeleAvant = modele.Octets();
     CopieJoueur::Preparer(modele.Fichier(), copie.Fichier());
     QCOMPARE(Mots(copie.Fichier()), (QStringList{"MAISON", "RUE"}));
+    // How common the words are comes with them, for the opponent.
+    QCOMPARE(MoteurBase::OuvrirBase(copie.Fichier(), false, true, BaseEssai::Connexion,
+                                    MoteurBase::Partage::Privee)
+                 ->Lire(QStringLiteral("SELECT NOM, INDICE FROM COMMUNS"))
+                 .lignes,
+             (QList<QVariantList>{{QStringLiteral("MAISON"), 87}}));
     QCOMPARE(copie.Scores().size(), 1);
     QCOMPARE(copie.Scores().first().value(1).toInt(), 42);
     // The history of the player's games, like the scores.

@@ -27,9 +27,12 @@ class TestCreeBase : public QObject {
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(contenu);
   }
-  int Lancer(const QString &connexion = BaseEssai::Connexion) {
+  int Lancer(const QString &connexion = BaseEssai::Connexion, const QString &communs = {}) {
+    QStringList arguments = {Liste(), Base(), connexion};
+    if (!communs.isEmpty())
+      arguments << communs;
     QProcess p;
-    p.start(QStringLiteral(VOCADIX_CREEBASE), {Liste(), Base(), connexion});
+    p.start(QStringLiteral(VOCADIX_CREEBASE), arguments);
     if (!p.waitForFinished(60000))
       return -1;
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -105,6 +108,42 @@ private Q_SLOTS:
     QCOMPARE(donnees->parties.at(0).debut, debut);
     QVERIFY(donnees->parties.at(0).finie);
     QCOMPARE(donnees->parVoyelles[4].jeux, 10);
+  }
+
+  // The list of how common the words are fills COMMUNS beside DICO; a
+  // change in it alone renews the file; a bad line stops the build.
+  void lesMotsCommunsVontAvecLeDictionnaire() {
+    EcrireListe("CHAT\nCHIEN\nZEBU\n");
+    const QString communs = m_dossier.filePath(QStringLiteral("communs.txt"));
+    const auto ecrire = [&communs](const QByteArray &contenu) {
+      QFile f(communs);
+      QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(contenu);
+    };
+    const auto indices = [this] {
+      auto moteur = MoteurBase::OuvrirBase(Base(), false, true, BaseEssai::Connexion);
+      QStringList lignes;
+      for (const QVariantList &l :
+           moteur->Lire(QStringLiteral("SELECT NOM, INDICE FROM COMMUNS ORDER BY NOM")).lignes)
+        lignes << l.at(0).toString() + u' ' + l.at(1).toString();
+      return lignes;
+    };
+    ecrire("CHAT 90\nCHIEN 88\n");
+    QCOMPARE(Lancer(BaseEssai::Connexion, communs), 0);
+    QCOMPARE(indices(), (QStringList{"CHAT 90", "CHIEN 88"}));
+    ecrire("CHAT 90\nZEBU 3\n");
+    QCOMPARE(Lancer(BaseEssai::Connexion, communs), 0);
+    QCOMPARE(indices(), (QStringList{"CHAT 90", "ZEBU 3"}));
+    QCOMPARE(Dictionnaire(), (QStringList{"CHAT", "CHIEN", "ZEBU"}));
+
+    const QByteArray avant = Octets();
+    for (const QByteArray &faute :
+         {QByteArray("CHAT 0\n"), QByteArray("CHAT 101\n"), QByteArray("chat 9\n"),
+          QByteArray("CHAT\n"), QByteArray("CHAT 9 x\n"), QByteArray("CHAT 9\n\nCHIEN 2\n")}) {
+      ecrire(faute);
+      QVERIFY2(Lancer(BaseEssai::Connexion, communs) != 0, faute.constData());
+      QCOMPARE(Octets(), avant);
+    }
   }
 
   void uneBaseAJourNEstPasReecrite() {

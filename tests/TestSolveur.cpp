@@ -101,6 +101,28 @@ private Q_SLOTS:
     QCOMPARE(solveur.PlusLongs(u"ETETETETET"), QStringList{u"ETETETETE"_qs});
   }
 
+  // How common each word is travels with it: anagrams share a letter set but
+  // not their values, a duplicate keeps the greatest, and words outside the
+  // index or out of range read safely.
+  void leSolveurGardeCeQueChaqueMotADeCommun() {
+    Solveur::Preparation preparation;
+    preparation.Ajouter(u"RASE", 12);
+    preparation.Ajouter(u"SERA", 90);
+    preparation.Ajouter(u"ARES");
+    preparation.Ajouter(u"SERA", 40);
+    preparation.Ajouter(u"ARBRE", 250);
+    const Solveur solveur(std::move(preparation));
+    QCOMPARE(solveur.NombreMots(), 4);
+    QCOMPARE(solveur.Commun(u"RASE"), quint8(12));
+    QCOMPARE(solveur.Commun(u"SERA"), quint8(90));
+    QCOMPARE(solveur.Commun(u"ARES"), quint8(0));
+    QCOMPARE(solveur.Commun(u"ARBRE"), quint8(Commun::Max));
+    QCOMPARE(solveur.Commun(u"EARS"), quint8(0));
+    QCOMPARE(solveur.Commun(u"ZZZ"), quint8(0));
+    QCOMPARE(solveur.Commun(u"sera"), quint8(0));
+    QCOMPARE(solveur.Commun(u""), quint8(0));
+  }
+
   void unSolveurSansMotsNeTrouveRien() {
     const Solveur solveur(QStringList{});
     QCOMPARE(solveur.NombreMots(), 0);
