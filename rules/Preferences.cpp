@@ -14,18 +14,23 @@ Preferences Preferences::Lire(QByteArrayView contenu) {
   Preferences preferences;
   for (const QByteArray &ligne : contenu.toByteArray().split('\n')) {
     const QByteArray propre = ligne.trimmed();
-    if (!propre.startsWith("temps="))
-      continue;
+    const qsizetype egal = propre.indexOf('=');
     bool nombre = false;
-    const int secondes = propre.mid(6).toInt(&nombre);
-    if (nombre && TempsPropose(secondes))
-      preferences.Temps = secondes;
+    const int valeur = propre.mid(egal + 1).toInt(&nombre);
+    if (egal < 0 || !nombre)
+      continue;
+    const QByteArray cle = propre.left(egal);
+    if (cle == "temps" && TempsPropose(valeur))
+      preferences.Temps = valeur;
+    else if (cle == "adversaire" && valeur >= 0 && valeur <= 4)
+      preferences.Adversaire = valeur;
   }
   return preferences;
 }
 
 QByteArray Preferences::Octets() const {
-  return "temps=" + QByteArray::number(Temps) + '\n';
+  return "temps=" + QByteArray::number(Temps) + "\nadversaire=" + QByteArray::number(Adversaire) +
+         '\n';
 }
 
 bool Preferences::Ecrire(const QString &fichier, QString *cause) const {

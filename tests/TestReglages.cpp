@@ -133,29 +133,38 @@ private Q_SLOTS:
   }
 
   // The added settings' own file: the time of a round, one of those the game
-  // offers, else the normal one; written back as read.
-  void leTempsDesPreferences_data() {
+  // offers, else the normal one; the opponent's level, else none; written
+  // back as read.
+  void lesPreferences_data() {
     QTest::addColumn<QByteArray>("contenu");
     QTest::addColumn<int>("temps");
-    QTest::newRow("absent") << QByteArray() << 45;
-    QTest::newRow("90") << QByteArray("temps=90\n") << 90;
-    QTest::newRow("sans limite, CR LF") << QByteArray("temps=0\r\n") << 0;
-    QTest::newRow("non proposé") << QByteArray("temps=30\n") << 45;
-    QTest::newRow("illisible") << QByteArray("temps=quatre-vingt-dix\n") << 45;
-    QTest::newRow("parmi d'autres lignes") << QByteArray("[Jeu]\nadversaire=1\ntemps=90\n") << 90;
+    QTest::addColumn<int>("adversaire");
+    QTest::newRow("absent") << QByteArray() << 45 << 0;
+    QTest::newRow("90") << QByteArray("temps=90\n") << 90 << 0;
+    QTest::newRow("sans limite, CR LF") << QByteArray("temps=0\r\nadversaire=4\r\n") << 0 << 4;
+    QTest::newRow("non proposés") << QByteArray("temps=30\nadversaire=5\n") << 45 << 0;
+    QTest::newRow("illisibles") << QByteArray("temps=quatre-vingt-dix\nadversaire=-1\n") << 45 << 0;
+    QTest::newRow("parmi d'autres lignes")
+        << QByteArray("[Jeu]\nadversaire=1\n=3\ntemps=90\nson=O\n") << 90 << 1;
+    QTest::newRow("sans le temps") << QByteArray("adversaire=3") << 45 << 3;
   }
-  void leTempsDesPreferences() {
+  void lesPreferences() {
     QFETCH(QByteArray, contenu);
     QFETCH(int, temps);
+    QFETCH(int, adversaire);
     const Preferences lues = Preferences::Lire(QByteArrayView(contenu));
     QCOMPARE(lues.Temps, temps);
+    QCOMPARE(lues.Adversaire, adversaire);
     QCOMPARE(Preferences::Lire(QByteArrayView(lues.Octets())).Temps, temps);
+    QCOMPARE(Preferences::Lire(QByteArrayView(lues.Octets())).Adversaire, adversaire);
     const QString fichier = m_dossier.filePath(QStringLiteral("Preferences.ini"));
     QString cause;
     QVERIFY(lues.Ecrire(fichier, &cause));
     QCOMPARE(Preferences::Lire(fichier).Temps, temps);
+    QCOMPARE(Preferences::Lire(fichier).Adversaire, adversaire);
     QVERIFY(QFile::remove(fichier));
     QCOMPARE(Preferences::Lire(fichier).Temps, 45);
+    QCOMPARE(Preferences::Lire(fichier).Adversaire, 0);
   }
 };
 

@@ -1,0 +1,320 @@
+// The opponent: its model on the game's own dictionary (the same words under
+// a seed, only words the verification takes, each level above the one
+// below), and what it plays in a game, round by round, as the game ends them.
+
+#include "data/Dictionnaire.h"
+#include "data/MoteurBase.h"
+#include "rules/Adversaire.h"
+#include "rules/Duel.h"
+#include "tests/BancPartie.h"
+#include "tests/BaseEssai.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <algorithm>
+#include <array>
+
+using namespace BancPartie;
+using Adversaire::Niveau;
+
+namespace {
+
+constexpr std::array<Niveau, 4> Niveaux = {Niveau::Debutant, Niveau::Amateur, Niveau::Confirme,
+                                           Niveau::Champion};
+
+// Nine letters as the game draws them: from its pools, three to five vowels.
+QString Tirer(QRandomGenerator &alea) {
+  Tirage tirage;
+  tirage.NouveauJeu();
+  const auto aleatoire = [&alea] { return alea.generateDouble(); };
+  int voyelles = 3 + int(alea.bounded(3));
+  QString lettres;
+  for (int i = 0; i < 9; ++i) {
+    const bool voyelle = int(alea.bounded(9 - i)) < voyelles;
+    voyelles -= voyelle;
+    lettres += tirage.Tirer(voyelle ? Tirage::Sorte::Voyelle : Tirage::Sorte::Consonne, aleatoire);
+  }
+  return lettres;
+}
+
+bool SEcritAvec(QString mot, QString tirage) {
+  for (const QChar lettre : mot) {
+    const qsizetype i = tirage.indexOf(lettre);
+    if (i < 0)
+      return false;
+    tirage.remove(i, 1);
+  }
+  return true;
+}
+
+// An index whose words are all as common as `commun`.
+std::shared_ptr<const Solveur> Index(const QStringList &mots, quint8 commun) {
+  Solveur::Preparation preparation;
+  for (const QString &mot : mots)
+    preparation.Ajouter(mot, commun);
+  return std::make_shared<const Solveur>(std::move(preparation));
+}
+
+struct BancDuel : Banc {
+  Duel duel{partie, resolveur};
+  QList<int> changes;
+
+  explicit BancDuel(std::optional<Niveau> niveau = Niveau::Champion) {
+    // Every word very common: each level finds the longest, whatever the seed.
+    resolveur.solveur = Index(Mots, Commun::Max);
+    duel.DefinirNiveau(niveau);
+    duel.DefinirGraine(42);
+    QObject::connect(&duel, &Duel::JeuChange, [this](int k) { changes << k; });
+  }
+};
+
+} // namespace
+
+class TestAdversaire : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<Solveur> m_index;
+  std::unique_ptr<MoteurBase> m_base;
+  QStringList m_tirages;
+
+private Q_SLOTS:
+  void initTestCase() {
+    const QString fichier = QStringLiteral(VOCADIX_DOSSIER_PROGRAMME "/Vocadix.dat");
+    m_index = std::make_unique<Solveur>(Dictionnaire::Indexer(fichier));
+    m_base = MoteurBase::OuvrirBase(fichier, false, true, BaseEssai::Connexion);
+    QRandomGenerator alea(31);
+    for (int i = 0; i < 2000; ++i)
+      m_tirages << Tirer(alea);
+  }
+
+  // Each factor moves the chance of finding a word the way it should, and
+  // it stays a chance.
+  void laChanceSuitLaLongueurLeCommunEtLeTemps_data() {
+    QTest::addColumn<int>("longueur");
+    QTest::addColumn<int>("commun");
+    QTest::addColumn<int>("secondes");
+    QTest::addColumn<int>("longueur2");
+    QTest::addColumn<int>("commun2");
+    QTest::addColumn<int>("secondes2");
+    QTest::newRow("plus court") << 8 << 40 << 45 << 5 << 40 << 45;
+    QTest::newRow("plus commun") << 7 << 10 << 45 << 7 << 80 << 45;
+    QTest::newRow("plus de temps") << 7 << 30 << 45 << 7 << 30 << 90;
+    QTest::newRow("inconnu mais court") << 9 << 0 << 45 << 3 << 0 << 45;
+  }
+  void laChanceSuitLaLongueurLeCommunEtLeTemps() {
+    QFETCH(int, longueur);
+    QFETCH(int, commun);
+    QFETCH(int, secondes);
+    QFETCH(int, longueur2);
+    QFETCH(int, commun2);
+    QFETCH(int, secondes2);
+    for (const Niveau niveau : Niveaux) {
+      const double avant = Adversaire::Chance(niveau, longueur, commun, secondes);
+      const double apres = Adversaire::Chance(niveau, longueur2, commun2, secondes2);
+      // A short common word is found for certain at the highest levels.
+      QVERIFY2(avant > 0 && apres <= 1 && avant <= apres, qPrintable(Adversaire::Nom(niveau)));
+      if (niveau == Niveau::Debutant)
+        QVERIFY(avant < apres);
+    }
+    QVERIFY(Adversaire::Chance(Niveau::Champion, longueur, commun, secondes) >
+            Adversaire::Chance(Niveau::Debutant, longueur, commun, secondes));
+  }
+
+  // The same seed, round and draw give the same word; another seed plays
+  // otherwise somewhere. The number a word is drawn against depends on
+  // nothing else, so that no change in the rest of the draw moves it.
+  void uneGraineDonneToujoursLesMemesMots() {
+    int differents = 0;
+    for (int i = 0; i < 300; ++i) {
+      const QString &tirage = m_tirages.at(i);
+      const QString mot =
+          Adversaire::Jouer(*m_index, tirage, Niveau::Amateur, 45, 1234, i % 10 + 1);
+      QCOMPARE(Adversaire::Jouer(*m_index, tirage, Niveau::Amateur, 45, 1234, i % 10 + 1), mot);
+      differents += Adversaire::Jouer(*m_index, tirage, Niveau::Amateur, 45, 99, i % 10 + 1) != mot;
+    }
+    QVERIFY(differents > 10);
+    QCOMPARE(Adversaire::Tirer(7, 3, u"MAISON"), Adversaire::Tirer(7, 3, u"MAISON"));
+    QVERIFY(Adversaire::Tirer(7, 3, u"MAISON") != Adversaire::Tirer(7, 4, u"MAISON"));
+    QVERIFY(Adversaire::Tirer(7, 3, u"MAISON") != Adversaire::Tirer(8, 3, u"MAISON"));
+  }
+
+  // Whatever it plays is a word of DICO, written with the letters drawn,
+  // each used at most as often: the verification would take it.
+  void lAdversaireNeJouePasUnMotQueLaVerificationRefuserait() {
+    const QString requete = QStringLiteral("SELECT count(*) FROM DICO WHERE NOM = ?");
+    int joues = 0;
+    for (int i = 0; i < 400; ++i) {
+      const QString &tirage = m_tirages.at(i);
+      const Niveau niveau = Niveaux.at(std::size_t(i % 4));
+      const QString mot = Adversaire::Jouer(*m_index, tirage, niveau, 45, quint64(i), 1);
+      if (mot.isEmpty())
+        continue;
+      ++joues;
+      QVERIFY2(SEcritAvec(mot, tirage), qPrintable(tirage + u' ' + mot));
+      QVERIFY2(m_base->Lire(requete, {mot}).lignes.at(0).at(0).toInt() == 1, qPrintable(mot));
+      QVERIFY(mot.size() <= m_index->PlusLongs(tirage).value(0).size());
+    }
+    QVERIFY(joues > 380);
+  }
+
+  void unTirageSansMotNeDonneRien() {
+    const QString tirage = QStringLiteral("BCDFGHJKL");
+    QVERIFY(m_index->PlusLongs(tirage).isEmpty());
+    for (const Niveau niveau : Niveaux)
+      QCOMPARE(Adversaire::Jouer(*m_index, tirage, niveau, 45, 5, 1), QString());
+  }
+
+  // On the same games, each level scores more than the one below, and stays
+  // near the share of the best it is meant for (the benchmark measures it
+  // over ten thousand games; a few hundred tell a broken level already).
+  void chaqueNiveauFaitMieuxQueLeNiveauDessous() {
+    std::array<double, 4> parts{};
+    for (std::size_t n = 0; n < Niveaux.size(); ++n) {
+      double somme = 0;
+      for (int partie = 0; partie < 200; ++partie) {
+        int joue = 0, meilleur = 0;
+        for (int k = 0; k < 10; ++k) {
+          const QString &tirage = m_tirages.at(partie * 10 + k);
+          meilleur += int(m_index->PlusLongs(tirage).value(0).size());
+          joue += int(
+              Adversaire::Jouer(*m_index, tirage, Niveaux[n], 45, quint64(partie), k + 1).size());
+        }
+        somme += meilleur ? double(joue) / meilleur : 0;
+      }
+      parts[n] = somme / 200;
+      QVERIFY2(
+          std::abs(parts[n] - Adversaire::Cible(Niveaux[n])) < 0.06,
+          qPrintable(QStringLiteral("%1 : %2").arg(Adversaire::Nom(Niveaux[n])).arg(parts[n])));
+      if (n > 0)
+        QVERIFY(parts[n] > parts[n - 1] + 0.05);
+    }
+  }
+
+  // Once a round is over, however it ended, the opponent has played it: the
+  // longest word of the draw here, every word being very common.
+  void lAdversaireJoueChaqueJeuQuandIlSeTermine_data() {
+    QTest::addColumn<QString>("fin");
+    QTest::addColumn<QString>("mot");
+    QTest::addColumn<int>("points"); // -1: none shown
+    QTest::newRow("vérifié") << "vérifié"
+                             << "MAISON" << 6;
+    QTest::newRow("refusé") << "refusé"
+                            << "AMISO" << 0;
+    QTest::newRow("temps écoulé") << "temps écoulé"
+                                  << "" << -1;
+    QTest::newRow("quitté après Arrêt") << "quitté"
+                                        << "MAISO" << 0;
+  }
+  void lAdversaireJoueChaqueJeuQuandIlSeTermine() {
+    QFETCH(QString, fin);
+    QFETCH(QString, mot);
+    QFETCH(int, points);
+    BancDuel banc;
+    banc.partie.ProcNouvellePartie();
+    banc.partie.ProcNouveauJeu();
+    banc.Tirer(fin == u"refusé" ? QStringLiteral("AMISONRUE") : QStringLiteral("MAISONRUE"));
+    QVERIFY(!banc.duel.Mot(0));
+    if (fin == u"temps écoulé") {
+      banc.Tics(47);
+    } else {
+      banc.partie.Lettre_DblClick(int(mot.size()) - 1);
+      banc.partie.ProcStop();
+      QVERIFY2(!banc.duel.Mot(0), "pas avant la fin du jeu");
+      if (fin == u"quitté")
+        banc.partie.ProcNouveauJeu();
+      else
+        banc.partie.ProcVerification();
+    }
+    QCOMPARE(banc.jeuxTermines, QList<int>{0});
+    QCOMPARE(banc.partie.Modele().ResultatJeu(0).mot, mot);
+    QCOMPARE(banc.partie.Modele().ResultatJeu(0).points.value_or(-1), points);
+    QCOMPARE(banc.duel.Mot(0), std::optional<QString>(u"MAISON"_qs));
+    QCOMPARE(banc.duel.Mot(0),
+             std::optional<QString>(Adversaire::Jouer(*banc.resolveur.solveur,
+                                                      banc.partie.Modele().ResultatJeu(0).tirage,
+                                                      Niveau::Champion, 45, 42, 1)));
+    QCOMPARE(banc.duel.TexteCourt(0), u"MAISON (6)"_qs);
+    QCOMPARE(banc.duel.TexteComplet(0), u"Champion a joué MAISON : 6 points."_qs);
+    QCOMPARE(banc.duel.Total(), 6);
+    QCOMPARE(banc.changes.last(), 0);
+    QVERIFY(!banc.duel.Mot(1));
+    QCOMPARE(banc.duel.TexteCourt(1), QString());
+  }
+
+  // A draw the opponent's words do not fit, and a dictionary whose index
+  // could not be built: nothing found is said; nothing played says nothing.
+  void rienDeTrouveEtRienDeJoueSeDisentAutrement() {
+    BancDuel banc;
+    banc.resolveur.solveur = Index({QStringLiteral("ZOO")}, Commun::Max);
+    banc.partie.ProcNouvellePartie();
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    banc.partie.ProcVerification();
+    QCOMPARE(banc.duel.Mot(0), std::optional<QString>(QString()));
+    QCOMPARE(banc.duel.TexteCourt(0), u"aucun mot"_qs);
+    QCOMPARE(banc.duel.TexteComplet(0), u"Champion n'a trouvé aucun mot : 0 points."_qs);
+
+    banc.resolveur.disponible = false;
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    banc.partie.ProcVerification();
+    QVERIFY(!banc.duel.Mot(1));
+    QCOMPARE(banc.duel.TexteComplet(1), QString());
+  }
+
+  // The level chosen takes effect at the next new game, which empties what
+  // the opponent played; without an opponent nothing is played at all.
+  void leNiveauVautDesLaPartieSuivante() {
+    BancDuel banc(std::nullopt);
+    banc.partie.ProcNouvellePartie();
+    banc.duel.DefinirNiveau(Niveau::Debutant);
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    banc.partie.ProcVerification();
+    QVERIFY(!banc.duel.Niveau());
+    QVERIFY(!banc.duel.Mot(0));
+    QCOMPARE(banc.duel.Bilan(6), QString());
+
+    banc.partie.ProcNouvellePartie();
+    QCOMPARE(banc.duel.Niveau(), std::optional<Niveau>(Niveau::Debutant));
+    QCOMPARE(banc.changes.last(), -1);
+    banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    banc.partie.ProcVerification();
+    QCOMPARE(banc.duel.Mot(0), std::optional<QString>(u"MAISON"_qs));
+    banc.partie.ProcNouvellePartie();
+    QVERIFY(!banc.duel.Mot(0));
+    QCOMPARE(banc.duel.Total(), 0);
+  }
+
+  // A whole game: both totals and who won, in one line, the player's words
+  // against the opponent's.
+  void leBilanDitLesDeuxTotauxEtQuiGagne_data() {
+    QTest::addColumn<QStringList>("motsAdversaire");
+    QTest::addColumn<int>("longueur"); // the player's word, 6 found or 5 refused
+    QTest::addColumn<QString>("bilan");
+    QTest::newRow("égalité") << QStringList(Mots) << 6
+                             << "Vous 60 points, Champion 60 points : égalité.";
+    QTest::newRow("l'adversaire gagne")
+        << QStringList(Mots) << 5 << "Vous 0 points, Champion 60 points : Champion gagne.";
+    QTest::newRow("le joueur gagne")
+        << QStringList{u"RUE"_qs} << 6 << "Vous 60 points, Champion 30 points : vous gagnez !";
+  }
+  void leBilanDitLesDeuxTotauxEtQuiGagne() {
+    QFETCH(QStringList, motsAdversaire);
+    QFETCH(int, longueur);
+    QFETCH(QString, bilan);
+    BancDuel banc;
+    banc.resolveur.solveur = Index(motsAdversaire, Commun::Max);
+    QString bilanALaFin;
+    connect(&banc.partie, &Partie::PartieTerminee,
+            [&](qint16 total) { bilanALaFin = banc.duel.Bilan(total); });
+    banc.partie.ProcNouvellePartie();
+    for (int jeu = 0; jeu < 10; ++jeu) {
+      banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), longueur);
+      banc.partie.ProcVerification();
+    }
+    banc.partie.ProcNouveauJeu();
+    QCOMPARE(banc.fins.size(), 1);
+    QCOMPARE(bilanALaFin, bilan);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestAdversaire)
+#include "TestAdversaire.moc"
