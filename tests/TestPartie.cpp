@@ -328,7 +328,7 @@ private Q_SLOTS:
     QCOMPARE(essai.plateforme.dialogues.last(), QStringLiteral("Reglages"));
     QFile fichier(essai.Dossier() + QStringLiteral("/Preferences.ini"));
     QVERIFY(fichier.open(QIODevice::ReadOnly));
-    QCOMPARE(fichier.readAll(), QByteArray("temps=90\n"));
+    QCOMPARE(fichier.readAll(), QByteArray("temps=90\nadversaire=0\n"));
     QCOMPARE(essai.Reglages(), QByteArray("(absent)")); // Vocadix.ini is not touched
     // The game under way keeps its 45 seconds; the next one has 90.
     essai.Clic(QStringLiteral("NouveauJeu"));

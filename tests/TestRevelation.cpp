@@ -5,6 +5,9 @@
 #include "rules/Revelation.h"
 #include "tests/FenetreEssai.h"
 
+#include <QDialog>
+#include <QFile>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -17,6 +20,16 @@ QString Meilleurs(FenetreEssai &essai, int k) {
 }
 QString Bulle(FenetreEssai &essai, const QString &nom) {
   return essai.Etiquette(nom)->toolTip();
+}
+
+// A Champion for opponent, and every word very common: it finds the longest,
+// MAISON before NOIRES, whatever its seed.
+void Opposer(FenetreEssai &essai) {
+  essai.base.Executer("CREATE TABLE COMMUNS (NOM TEXT PRIMARY KEY, INDICE INTEGER) WITHOUT ROWID");
+  essai.base.Executer("INSERT INTO COMMUNS SELECT NOM, 100 FROM DICO");
+  QFile preferences(essai.Dossier() + QStringLiteral("/Preferences.ini"));
+  QVERIFY(preferences.open(QIODevice::WriteOnly));
+  preferences.write("temps=45\nadversaire=4\n");
 }
 
 } // namespace
@@ -154,6 +167,108 @@ private Q_SLOTS:
     essai.Fenetre().resize(1280, 740);
     QVERIFY(!essai.Etiquette(QStringLiteral("RecapMeilleurs0"))->isHidden());
     QCOMPARE(Meilleurs(essai, 0), QStringLiteral("6 : MAISON (votre mot), NOIRES"));
+  }
+
+  // With an opponent, its word of each round goes beside the longest ones
+  // once the round is over, however it ended, and into the row's tooltip and
+  // description; its column is there only when the window has room for it.
+  void lAdversaireJoueAChaqueJeuFini_data() {
+    QTest::addColumn<QString>("fin");
+    QTest::addColumn<int>("largeur");
+    QTest::newRow("mot vérifié") << "trouve" << 1280;
+    QTest::newRow("mot refusé") << "refuse" << 1280;
+    QTest::newRow("temps dépassé") << "expire" << 1280;
+    QTest::newRow("jeu quitté avant vérification") << "quitte" << 1280;
+    QTest::newRow("fenêtre sans place pour sa colonne") << "trouve" << 1024;
+  }
+  void lAdversaireJoueAChaqueJeuFini() {
+    QFETCH(QString, fin);
+    QFETCH(int, largeur);
+    FenetreEssai essai(Mots);
+    Opposer(essai);
+    QVERIFY(essai.ChargerEtMontrer(largeur));
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    const bool colonne = largeur >= 1280;
+    QCOMPARE(!essai.Etiquette(QStringLiteral("TitreAdversaire"))->isHidden(), colonne);
+    QCOMPARE(!essai.Etiquette(QStringLiteral("RecapAdversaire0"))->isHidden(), colonne);
+    QVERIFY(!essai.Etiquette(QStringLiteral("RecapMeilleurs0"))->isHidden());
+    // Side by side, within the window.
+    QLabel *meilleurs = essai.Etiquette(QStringLiteral("RecapMeilleurs0"));
+    QLabel *adversaire = essai.Etiquette(QStringLiteral("RecapAdversaire0"));
+    if (colonne) {
+      QVERIFY(adversaire->geometry().left() > meilleurs->geometry().right());
+      QVERIFY(adversaire->geometry().right() < largeur);
+    }
+
+    essai.Clic(QStringLiteral("NouveauJeu"));
+    essai.Tirer(QStringLiteral("MAISONRUE"));
+    QStringList pendantLesBoites;
+    essai.plateforme.pendantBoite = [&](const PlateformeEssai::Boite &) {
+      pendantLesBoites << essai.Texte(QStringLiteral("RecapAdversaire0"));
+    };
+    if (fin == QLatin1String("expire")) {
+      essai.Tics(46);
+    } else {
+      essai.Fenetre().Lettre_DblClick(fin == QLatin1String("trouve") ? 5 : 4);
+      essai.Clic(QStringLiteral("Stop"));
+      QVERIFY(essai.Texte(QStringLiteral("RecapAdversaire0")).isEmpty());
+      essai.Clic(fin == QLatin1String("quitte") ? QStringLiteral("NouveauJeu")
+                                                : QStringLiteral("Verification"));
+    }
+    // Not before the verdict's box has gone, as the longest words.
+    QVERIFY(!pendantLesBoites.contains(QStringLiteral("MAISON (6)")));
+    QCOMPARE(essai.Texte(QStringLiteral("RecapAdversaire0")), QStringLiteral("MAISON (6)"));
+    const QString complet = Bulle(essai, QStringLiteral("RecapTirages0"));
+    QVERIFY2(complet.startsWith(QStringLiteral("Mots les plus longs possibles : 6 lettres.\n")),
+             qPrintable(complet));
+    QVERIFY2(complet.endsWith(QStringLiteral("\nChampion a joué MAISON : 6 points.")),
+             qPrintable(complet));
+    for (const char *cellule : {"RecapSolutions0", "RecapPoints0", "RecapAdversaire0"})
+      QCOMPARE(essai.Etiquette(QLatin1String(cellule))->accessibleDescription(), complet);
+    QVERIFY(essai.Texte(QStringLiteral("RecapAdversaire1")).isEmpty());
+  }
+
+  // At the end, both totals and who won, under the player's total against
+  // the best possible; a game without an opponent says nothing of one.
+  void laFinDePartieDitQuiAGagneContreLAdversaire() {
+    FenetreEssai essai(Mots);
+    Opposer(essai);
+    QVERIFY(essai.ChargerEtMontrer(1280));
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    essai.JouerJusquALArret(QStringLiteral("BCDFGHJKL"), 1);
+    essai.Clic(QStringLiteral("Verification"));
+    QCOMPARE(essai.Texte(QStringLiteral("RecapAdversaire0")), QStringLiteral("aucun mot"));
+    for (int jeu = 2; jeu <= 10; ++jeu) {
+      essai.JouerJusquALArret(QStringLiteral("MAISONRUE"), jeu <= 4 ? 6 : 4);
+      essai.Clic(QStringLiteral("Verification"));
+    }
+    const QString bilan = QStringLiteral("Votre total : 18 points\nMeilleur possible : 54 points\n"
+                                         "Vous 18 points, Champion 54 points : Champion gagne.");
+    QCOMPARE(essai.Texte(QStringLiteral("BilanPartie")), bilan);
+    QCOMPARE(essai.Etiquette(QStringLiteral("Score"))->accessibleDescription(), bilan);
+    // The score entry is the player's alone, for his own total.
+    QVERIFY(essai.plateforme.dialogues.contains(QStringLiteral("Enregistre")));
+
+    // Switched off, the next game has no opponent, and no column.
+    QFile preferences(essai.Dossier() + QStringLiteral("/Preferences.ini"));
+    essai.plateforme.pendantDialogue = [](QDialog &d) {
+      d.findChild<QRadioButton *>(QStringLiteral("Adversaire0"))->setChecked(true);
+      d.accept();
+      return int(QDialog::Accepted);
+    };
+    essai.Clic(QStringLiteral("Reglages"));
+    essai.plateforme.pendantDialogue = nullptr;
+    QVERIFY(preferences.open(QIODevice::ReadOnly));
+    QCOMPARE(preferences.readAll(), QByteArray("temps=45\nadversaire=0\n"));
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    QVERIFY(essai.Etiquette(QStringLiteral("TitreAdversaire"))->isHidden());
+    for (int jeu = 1; jeu <= 10; ++jeu) {
+      essai.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+      essai.Clic(QStringLiteral("Verification"));
+    }
+    QCOMPARE(essai.Texte(QStringLiteral("BilanPartie")),
+             QStringLiteral("Votre total : 60 points\nMeilleur possible : 60 points"));
+    QVERIFY(essai.Texte(QStringLiteral("RecapAdversaire0")).isEmpty());
   }
 
   void lesMotsRevelesSontAcceptesParLaVerification() {

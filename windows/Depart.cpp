@@ -62,6 +62,8 @@ constexpr int PositionSon = 13, PositionMessage = 14;
 
 // The twips of the column beside the recap, and the least width that shows it.
 constexpr double GaucheMeilleurs = 11880, LargeurMinMeilleurs = 2400, LargeurMaxMeilleurs = 6000;
+// The opponent's column, right of it, and the gap between them.
+constexpr double LargeurAdversaire = 1500, EcartAdversaire = 60;
 
 } // namespace
 
@@ -168,8 +170,18 @@ void Depart::CreerControles() {
                                   4560 + 300 * k, LargeurMinMeilleurs, 300);
     RecapMeilleurs[k]->setFont(Police(9.75));
   }
+  TitreAdversaire = Panneau(QStringLiteral("TitreAdversaire"), GaucheMeilleurs, 4080,
+                            LargeurAdversaire, 375, RougeFonce, 12);
+  TitreAdversaire->setText(QStringLiteral("Adversaire"));
+  for (int k = 0; k < 10; ++k) {
+    RecapAdversaire[k] = Etiquette(QStringLiteral("RecapAdversaire%1").arg(k), GaucheMeilleurs,
+                                   4560 + 300 * k, LargeurAdversaire, 300);
+    RecapAdversaire[k]->setFont(Police(9.75));
+  }
+  // Room for the opponent's line under the total and the best possible.
   BilanPartie =
-      Etiquette(QStringLiteral("BilanPartie"), GaucheMeilleurs, 7680, LargeurMinMeilleurs, 600);
+      Etiquette(QStringLiteral("BilanPartie"), GaucheMeilleurs, 7680, LargeurMinMeilleurs, 1080);
+  BilanPartie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   BilanPartie->setFont(Police(9.75));
   BilanPartie->setWordWrap(true);
   BilanPartie->setAutoFillBackground(false);
@@ -288,6 +300,16 @@ void Depart::SuivrePartie() {
   connect(partie, &Partie::Repeindre, this, qOverload<>(&QWidget::repaint));
   connect(partie, &Partie::SonDemande, this, [this](::Son son) { m_bruitage.Jouer(son); });
   connect(partie, &Partie::Avis, this, &Depart::Afficher);
+  connect(&m_duel, &Duel::JeuChange, this, [this](int k) {
+    if (k >= 0) {
+      MontrerRecap(k);
+      return;
+    }
+    // A new game: its opponent, or none, and its column with it.
+    DisposerMeilleurs();
+    for (int jeu = 0; jeu < Manche::NombreJeux; ++jeu)
+      MontrerRecap(jeu);
+  });
   connect(partie, &Partie::PartieTerminee, this, [this](qint16 total, std::optional<int> meilleur) {
     MontrerBilan(total, meilleur);
     if (m_partie.Classable())
@@ -316,7 +338,9 @@ bool Depart::Form_Load() {
   m_resolveur.DefinirFichier(G.FichierBase());
   m_historique.DefinirFichier(G.FichierBase());
 
-  m_partie.DefinirTemps(Preferences::Lire(G.FichierPreferences()).Temps);
+  const Preferences preferences = Preferences::Lire(G.FichierPreferences());
+  m_partie.DefinirTemps(preferences.Temps);
+  m_duel.DefinirNiveau(Adversaire::NiveauDe(preferences.Adversaire));
   const Reglages reglages = Reglages::Lire(G.FichierReglages());
   G.OptionSon = reglages.OptionSon;
   G.OptionMessage = reglages.OptionMessage;
@@ -378,13 +402,17 @@ void Depart::resizeEvent(QResizeEvent *evenement) {
 }
 
 // The column of the longest words takes the room left right of the recap,
-// and only when there is enough of it; otherwise the rows' tooltips and
-// accessible descriptions carry the same words.
+// and only when there is enough of it; the opponent's, when there is one,
+// takes its own width right of it if there is room for both. Otherwise the
+// rows' tooltips and accessible descriptions carry the same words.
 void Depart::DisposerMeilleurs() {
   const double dpi = Dpi();
   const double place = Twips::DepuisPixels(m_surface->width(), dpi) - GaucheMeilleurs - 120;
   const bool visible = place >= LargeurMinMeilleurs;
-  const double largeur = std::min(place, LargeurMaxMeilleurs);
+  const bool adversaire = m_duel.Niveau().has_value() &&
+                          place >= LargeurMinMeilleurs + EcartAdversaire + LargeurAdversaire;
+  const double largeur = std::min(adversaire ? place - EcartAdversaire - LargeurAdversaire : place,
+                                  LargeurMaxMeilleurs);
   QList<QLabel *> colonne = {TitreMeilleurs, BilanPartie};
   colonne += QList<QLabel *>(RecapMeilleurs.begin(), RecapMeilleurs.end());
   for (QLabel *controle : colonne) {
@@ -392,6 +420,19 @@ void Depart::DisposerMeilleurs() {
       controle->resize(Twips::EnPixels(largeur, dpi), controle->height());
     controle->setVisible(visible);
   }
+  QList<QLabel *> colonneAdversaire = {TitreAdversaire};
+  colonneAdversaire += QList<QLabel *>(RecapAdversaire.begin(), RecapAdversaire.end());
+  const int gauche = Twips::EnPixels(GaucheMeilleurs + largeur + EcartAdversaire, dpi);
+  for (QLabel *controle : colonneAdversaire) {
+    if (adversaire)
+      controle->move(gauche, controle->y());
+    controle->setVisible(adversaire);
+  }
+  // Under both columns when both are shown.
+  if (visible)
+    BilanPartie->resize(
+        Twips::EnPixels(adversaire ? largeur + EcartAdversaire + LargeurAdversaire : largeur, dpi),
+        BilanPartie->height());
   if (visible)
     for (int k = 0; k < Manche::NombreJeux; ++k)
       MontrerRecap(k);
@@ -464,9 +505,11 @@ void Depart::ProcScores() {
 }
 
 void Depart::ProcReglages() {
-  if (const std::optional<int> temps =
-          DialogueReglages::Regler(m_plateforme, G, !m_ouverture.Lieux().Modele.isEmpty(), this))
-    m_partie.DefinirTemps(*temps);
+  if (const std::optional<Preferences> preferences =
+          DialogueReglages::Regler(m_plateforme, G, !m_ouverture.Lieux().Modele.isEmpty(), this)) {
+    m_partie.DefinirTemps(preferences->Temps);
+    m_duel.DefinirNiveau(Adversaire::NiveauDe(preferences->Adversaire));
+  }
 }
 
 void Depart::ProcStatistiques() {
@@ -612,16 +655,27 @@ void Depart::MontrerRecap(int k) {
   QLabel *meilleurs = RecapMeilleurs[k];
   meilleurs->setText(meilleurs->fontMetrics().elidedText(court, Qt::ElideRight,
                                                          meilleurs->contentsRect().width()));
-  for (QLabel *cellule : {RecapTirages[k], RecapSolutions[k], RecapPoints[k], meilleurs}) {
-    cellule->setToolTip(complet);
-    cellule->setAccessibleDescription(complet);
+  // The opponent's word, beside the player's, once the round is over.
+  QLabel *adversaire = RecapAdversaire[k];
+  adversaire->setText(adversaire->fontMetrics().elidedText(m_duel.TexteCourt(k), Qt::ElideRight,
+                                                           adversaire->contentsRect().width()));
+  QString description = complet;
+  if (const QString coup = m_duel.TexteComplet(k); !coup.isEmpty())
+    description += (description.isEmpty() ? QString() : QStringLiteral("\n")) + coup;
+  for (QLabel *cellule :
+       {RecapTirages[k], RecapSolutions[k], RecapPoints[k], meilleurs, adversaire}) {
+    cellule->setToolTip(description);
+    cellule->setAccessibleDescription(description);
   }
 }
 
 // At the end of a game, its total against the best the ten draws allowed,
 // when the index could tell it.
 void Depart::MontrerBilan(qint16 total, std::optional<int> meilleur) {
-  const QString bilan = meilleur ? Revelation::Bilan(total, *meilleur) : QString();
+  QString bilan = meilleur ? Revelation::Bilan(total, *meilleur) : QString();
+  // And against the opponent: both totals and who won.
+  if (const QString duel = m_duel.Bilan(total); !duel.isEmpty())
+    bilan += (bilan.isEmpty() ? QString() : QStringLiteral("\n")) + duel;
   BilanPartie->setText(bilan);
   BilanPartie->setAccessibleDescription(bilan);
   Score->setToolTip(bilan);

@@ -8,6 +8,7 @@
 #include "platform/Plateforme.h"
 #include "rules/Chronique.h"
 #include "rules/Commentaire.h"
+#include "rules/Duel.h"
 #include "rules/Globales.h"
 #include "rules/Partie.h"
 
@@ -48,6 +49,7 @@ public:
   const Globales &Etat() const { return G; }
   const Partie &Deroulement() const { return m_partie; }
   const Manche &Modele() const { return m_partie.Modele(); }
+  const Duel &Opposition() const { return m_duel; }
 
   // Builds, on another core, the index of the dictionary that reveals the
   // longest words of each draw; called once the window is shown.
@@ -110,6 +112,7 @@ private:
   Commentaire m_commentaire{m_partie};
   HistoriqueBase m_historique;
   Chronique m_chronique{m_partie, m_historique, [this] { return m_plateforme.Maintenant(); }};
+  Duel m_duel{m_partie, m_resolveur};
   int m_codeSortie = 0;
   bool m_termine = false;
 
@@ -132,6 +135,9 @@ private:
   QLabel *TitreMeilleurs = nullptr;
   std::array<QLabel *, 10> RecapMeilleurs{};
   QLabel *BilanPartie = nullptr;
+  // Right of them, with an opponent and room enough: its word of each round.
+  QLabel *TitreAdversaire = nullptr;
+  std::array<QLabel *, 10> RecapAdversaire{};
   QLabel *AvisSon = nullptr;
   // Beside the dial once a game is over: the history, a click away.
   QToolButton *VoirStatistiques = nullptr;

@@ -14,7 +14,21 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-DialogueReglages::DialogueReglages(int temps, QWidget *parent) : QDialog(parent) {
+namespace {
+
+QLabel *Note(const QString &texte, QGroupBox *groupe, const QString &nom) {
+  auto *note = new QLabel(texte, groupe);
+  note->setObjectName(nom);
+  note->setWordWrap(true);
+  note->setFont(Disposition::Police(8.25, false));
+  groupe->setAccessibleDescription(texte);
+  return note;
+}
+
+} // namespace
+
+DialogueReglages::DialogueReglages(const Preferences &preferences, QWidget *parent)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("Reglages"));
   setWindowTitle(QStringLiteral("Réglages de la partie"));
   setFont(Disposition::Police(9.75));
@@ -35,15 +49,35 @@ DialogueReglages::DialogueReglages(int temps, QWidget *parent) : QDialog(parent)
     m_temps->addButton(bouton, secondes);
     choix->addWidget(bouton);
   }
-  auto *note = new QLabel(QStringLiteral("Le temps choisi vaut à partir de la prochaine partie. "
-                                         "Seules les parties en 45 secondes entrent au tableau "
-                                         "des scores."),
-                          groupe);
-  note->setObjectName(QStringLiteral("NoteTemps"));
-  note->setWordWrap(true);
-  note->setFont(Disposition::Police(8.25, false));
-  choix->addWidget(note);
-  groupe->setAccessibleDescription(note->text());
+  choix->addWidget(Note(QStringLiteral("Le temps choisi vaut à partir de la prochaine partie. "
+                                       "Seules les parties en 45 secondes entrent au tableau "
+                                       "des scores."),
+                        groupe, QStringLiteral("NoteTemps")));
+
+  auto *rival = new QGroupBox(QStringLiteral("Adversaire sur les mêmes tirages"), this);
+  rival->setObjectName(QStringLiteral("GroupeAdversaire"));
+  auto *niveaux = new QVBoxLayout(rival);
+  m_adversaire = new QButtonGroup(this);
+  const std::pair<int, const char *> adversaires[] = {
+      {0, "&Pas d'adversaire"},
+      {1, "&Débutant : environ 50 % du meilleur possible"},
+      {2, "A&mateur : environ 65 % du meilleur possible"},
+      {3, "&Confirmé : environ 80 % du meilleur possible"},
+      {4, "C&hampion : environ 92 % du meilleur possible"},
+  };
+  for (const auto &[niveau, texte] : adversaires) {
+    auto *bouton = new QRadioButton(
+        QString::fromUtf8(texte).replace(QStringLiteral(" %"), QStringLiteral("\u00a0%")), rival);
+    bouton->setObjectName(QStringLiteral("Adversaire%1").arg(niveau));
+    bouton->setFont(Disposition::Police(9.75, false));
+    m_adversaire->addButton(bouton, niveau);
+    niveaux->addWidget(bouton);
+  }
+  niveaux->addWidget(Note(QStringLiteral("L'adversaire joue à partir de la prochaine partie. "
+                                         "Il cherche dans le même temps que vous ; son mot "
+                                         "paraît à la fin de chaque jeu, à côté des plus longs. "
+                                         "Le tableau des scores reste le vôtre."),
+                          rival, QStringLiteral("NoteAdversaire")));
 
   auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -51,15 +85,28 @@ DialogueReglages::DialogueReglages(int temps, QWidget *parent) : QDialog(parent)
 
   auto *mise = new QVBoxLayout(this);
   mise->addWidget(groupe);
+  mise->addWidget(rival);
   mise->addWidget(boutons);
   mise->setSizeConstraint(QLayout::SetFixedSize);
   groupe->setMinimumWidth(360);
-  ChoisirTemps(temps);
+  ChoisirTemps(preferences.Temps);
+  ChoisirAdversaire(preferences.Adversaire);
   m_temps->checkedButton()->setFocus();
 }
 
 int DialogueReglages::Temps() const {
   return m_temps->checkedId();
+}
+
+int DialogueReglages::NiveauAdversaire() const {
+  return m_adversaire->checkedId();
+}
+
+void DialogueReglages::ChoisirAdversaire(int niveau) {
+  if (QAbstractButton *bouton = m_adversaire->button(niveau))
+    bouton->setChecked(true);
+  else
+    m_adversaire->button(0)->setChecked(true);
 }
 
 void DialogueReglages::ChoisirTemps(int temps) {
@@ -69,13 +116,14 @@ void DialogueReglages::ChoisirTemps(int temps) {
     m_temps->button(45)->setChecked(true);
 }
 
-std::optional<int> DialogueReglages::Regler(Plateforme &plateforme, const Globales &G,
-                                            bool creerDossier, QWidget *parent) {
+std::optional<Preferences> DialogueReglages::Regler(Plateforme &plateforme, const Globales &G,
+                                                    bool creerDossier, QWidget *parent) {
   Preferences preferences = Preferences::Lire(G.FichierPreferences());
-  DialogueReglages dialogue(preferences.Temps, parent);
+  DialogueReglages dialogue(preferences, parent);
   if (plateforme.ExecuterDialogue(dialogue) != QDialog::Accepted)
     return std::nullopt;
   preferences.Temps = dialogue.Temps();
+  preferences.Adversaire = dialogue.NiveauAdversaire();
   if (creerDossier)
     QDir().mkpath(G.CheminReglages);
   QString cause;
@@ -86,5 +134,5 @@ std::optional<int> DialogueReglages::Regler(Plateforme &plateforme, const Global
                                               "séance seulement.")
                                    .arg(G.FichierPreferences(), cause),
                                Icone::Arret);
-  return preferences.Temps;
+  return preferences;
 }
