@@ -1,5 +1,6 @@
 #include "rules/Commentaire.h"
 
+#include "rules/Duel.h"
 #include "rules/Partie.h"
 #include "rules/Revelation.h"
 
@@ -81,5 +82,17 @@ void Commentaire::DireFin(qint16 total, std::optional<int> meilleur) {
   QString texte = QStringLiteral("Partie terminée : %1 points.").arg(total);
   if (meilleur)
     texte += QStringLiteral(" Meilleur possible : %1 points.").arg(*meilleur);
+  if (m_duel && m_duel->Niveau())
+    texte += u' ' + m_duel->Bilan(total);
   Q_EMIT Dire(texte);
+}
+
+void Commentaire::SuivreDuel(const Duel &duel) {
+  m_duel = &duel;
+  connect(&duel, &Duel::JeuChange, this, [this](int k) {
+    if (k < 0)
+      return;
+    if (const QString coup = m_duel->TexteComplet(k); !coup.isEmpty())
+      Q_EMIT Dire(coup);
+  });
 }

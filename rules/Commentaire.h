@@ -4,13 +4,15 @@
 #include <QString>
 #include <optional>
 
+class Duel;
 class Partie;
 
 // What a screen reader is told of a game as it goes, beside what it reads
 // of the window on demand: each letter drawn, the whole draw, the countdown
 // at the moments a player can use, the word as it is typed or marked, each
-// round's points and longest words, the game's total. The texts are French
-// sentences; letters are spelt one by one.
+// round's points and longest words, the game's total; with an opponent, its
+// word of each round and who won. The texts are French sentences; letters
+// are spelt one by one.
 class Commentaire : public QObject {
   Q_OBJECT
 
@@ -19,6 +21,8 @@ public:
 
   // The tiles' letters in their order and the word marked, when asked for.
   void LireTirage();
+  // Says what the opponent of the games plays, once each round is over.
+  void SuivreDuel(const Duel &duel);
 
   // The seconds left at which the countdown is said.
   static bool DecompteDit(int secondes);
@@ -34,5 +38,6 @@ private:
   void DireFin(qint16 total, std::optional<int> meilleur);
 
   const Partie &m_partie;
+  const Duel *m_duel = nullptr;
   QString m_motDit; // the marked word last said
 };

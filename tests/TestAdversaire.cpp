@@ -5,6 +5,7 @@
 #include "data/Dictionnaire.h"
 #include "data/MoteurBase.h"
 #include "rules/Adversaire.h"
+#include "rules/Commentaire.h"
 #include "rules/Duel.h"
 #include "tests/BancPartie.h"
 #include "tests/BaseEssai.h"
@@ -57,7 +58,9 @@ std::shared_ptr<const Solveur> Index(const QStringList &mots, quint8 commun) {
 
 struct BancDuel : Banc {
   Duel duel{partie, resolveur};
+  Commentaire commentaire{partie};
   QList<int> changes;
+  QStringList dits;
 
   explicit BancDuel(std::optional<Niveau> niveau = Niveau::Champion) {
     // Every word very common: each level finds the longest, whatever the seed.
@@ -65,6 +68,8 @@ struct BancDuel : Banc {
     duel.DefinirNiveau(niveau);
     duel.DefinirGraine(42);
     QObject::connect(&duel, &Duel::JeuChange, [this](int k) { changes << k; });
+    commentaire.SuivreDuel(duel);
+    QObject::connect(&commentaire, &Commentaire::Dire, [this](const QString &t) { dits << t; });
   }
 };
 
@@ -235,6 +240,10 @@ private Q_SLOTS:
                                                       Niveau::Champion, 45, 42, 1)));
     QCOMPARE(banc.duel.TexteCourt(0), u"MAISON (6)"_qs);
     QCOMPARE(banc.duel.TexteComplet(0), u"Champion a joué MAISON : 6 points."_qs);
+    // A screen reader hears it after the round's own points and words.
+    QVERIFY(banc.dits.size() >= 2);
+    QVERIFY(banc.dits.at(banc.dits.size() - 2).startsWith(u"Jeu n° 1 : "_qs));
+    QCOMPARE(banc.dits.last(), u"Champion a joué MAISON : 6 points."_qs);
     QCOMPARE(banc.duel.Total(), 6);
     QCOMPARE(banc.changes.last(), 0);
     QVERIFY(!banc.duel.Mot(1));
@@ -313,6 +322,9 @@ private Q_SLOTS:
     banc.partie.ProcNouveauJeu();
     QCOMPARE(banc.fins.size(), 1);
     QCOMPARE(bilanALaFin, bilan);
+    QVERIFY2(banc.dits.last().startsWith(u"Partie terminée : "_qs) &&
+                 banc.dits.last().endsWith(u' ' + bilan),
+             qPrintable(banc.dits.last()));
   }
 };
 

@@ -239,6 +239,7 @@ void Depart::CreerControles() {
 
   m_annonce = new Annonce(m_surface);
   connect(&m_commentaire, &Commentaire::Dire, m_annonce, &Annonce::Dire);
+  m_commentaire.SuivreDuel(m_duel);
   // The guidance line too, while it is shown.
   connect(&m_partie, &Partie::GuidageChange, this, [this](const QString &texte) {
     if (!texte.isEmpty() && !Message->isHidden() && std::exchange(m_guidageDit, texte) != texte)
