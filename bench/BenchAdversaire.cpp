@@ -3,7 +3,9 @@
 // the time of its choice on a draw; and its words on a few draws, to be read.
 //
 //   bench_adversaire niveaux BASE.dat [PARTIES]   share of each level (10,000 games)
-//   bench_adversaire calibrer BASE.dat [PARTIES]  each level's term meeting its target
+//   bench_adversaire calibrer BASE.dat [PARTIES [COMMUN LONGUEUR]]
+//                                      each level's term meeting its target, under
+//                                      the model's weights or those given
 //   bench_adversaire mots BASE.dat [TIRAGES]      the words played on 50 draws
 
 #include "bench/Statistiques.h"
@@ -19,6 +21,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -61,11 +64,12 @@ struct Jeu {
 };
 using PartieSimulee = std::array<Jeu, 10>;
 
-std::vector<PartieSimulee> Simuler(const Solveur &solveur, int parties) {
+// Games `premiere` to `premiere + parties - 1`, each drawn from its own seed.
+std::vector<PartieSimulee> Simuler(const Solveur &solveur, int parties, int premiere) {
   std::vector<PartieSimulee> simulees;
   simulees.resize(std::size_t(parties));
   for (int p = 0; p < parties; ++p) {
-    QRandomGenerator alea(quint32(1000 + p));
+    QRandomGenerator alea(quint32(premiere + p));
     for (int k = 0; k < 10; ++k) {
       const QString tirage = Tirer(alea);
       Jeu &jeu = simulees[std::size_t(p)][std::size_t(k)];
@@ -81,7 +85,8 @@ std::vector<PartieSimulee> Simuler(const Solveur &solveur, int parties) {
 }
 
 // The mean share of the best possible total, over the games, under `terme`.
-double Part(const std::vector<PartieSimulee> &parties, double terme, double *points = nullptr) {
+double Part(const std::vector<PartieSimulee> &parties, const Adversaire::Modele &modele,
+            double *points = nullptr, int secondes = Secondes) {
   double somme = 0, total = 0;
   int comptees = 0;
   for (const PartieSimulee &partie : parties) {
@@ -91,7 +96,7 @@ double Part(const std::vector<PartieSimulee> &parties, double terme, double *poi
       int trouve = 0;
       for (const Mot &mot : jeu.mots)
         if (mot.longueur > trouve &&
-            mot.tire < Adversaire::Chance(terme, mot.longueur, mot.commun, Secondes))
+            mot.tire < Adversaire::Chance(modele, mot.longueur, mot.commun, secondes))
           trouve = mot.longueur;
       joue += trouve;
     }
@@ -110,7 +115,8 @@ constexpr std::array<Niveau, 4> Niveaux = {Niveau::Debutant, Niveau::Amateur, Ni
                                            Niveau::Champion};
 
 int Niveaux_(const Solveur &solveur, int parties) {
-  const auto simulees = Simuler(solveur, parties);
+  // Other games than those the levels were tuned on.
+  const auto simulees = Simuler(solveur, parties, 500000);
   double meilleur = 0;
   for (const PartieSimulee &partie : simulees)
     for (const Jeu &jeu : partie)
@@ -118,15 +124,19 @@ int Niveaux_(const Solveur &solveur, int parties) {
   std::printf("%d parties simulées de 10 tirages (3 à 5 voyelles), %d s par jeu ; meilleur "
               "possible moyen : %.1f points\n\n",
               parties, Secondes, meilleur / parties);
-  std::printf("| niveau | cible | part moyenne | écart | points moyens |\n|---|---|---|---|---|\n");
+  std::printf("| niveau | cible | part moyenne | écart | points moyens | part en 90 s |\n"
+              "|---|---|---|---|---|---|\n");
   bool tenu = true;
   for (const Niveau niveau : Niveaux) {
     double points = 0;
-    const double part = Part(simulees, Adversaire::Terme(niveau), &points);
+    const double part = Part(simulees, Adversaire::ModeleDe(niveau), &points);
     const double ecart = 100 * (part - Adversaire::Cible(niveau));
     tenu = tenu && std::abs(ecart) <= 3;
-    std::printf("| %s | %.0f %% | %.1f %% | %+.1f | %.1f |\n", qPrintable(Adversaire::Nom(niveau)),
-                100 * Adversaire::Cible(niveau), 100 * part, ecart, points);
+    // The same level with twice the time, for comparison.
+    const double part90 = Part(simulees, Adversaire::ModeleDe(niveau), nullptr, 90);
+    std::printf("| %s | %.0f %% | %.1f %% | %+.1f | %.1f | %.1f %% |\n",
+                qPrintable(Adversaire::Nom(niveau)), 100 * Adversaire::Cible(niveau), 100 * part,
+                ecart, points, 100 * part90);
   }
 
   // The choice itself, index lookups included, on draws of their own.
@@ -148,16 +158,24 @@ int Niveaux_(const Solveur &solveur, int parties) {
   return tenu ? 0 : 1;
 }
 
-int Calibrer(const Solveur &solveur, int parties) {
-  const auto simulees = Simuler(solveur, parties);
+// Each level's term that meets its target, under the model's weights or
+// those given.
+int Calibrer(const Solveur &solveur, int parties, std::optional<double> commun,
+             std::optional<double> longueur) {
+  const auto simulees = Simuler(solveur, parties, 1000);
   for (const Niveau niveau : Niveaux) {
-    double bas = -8, haut = 8;
-    for (int i = 0; i < 30; ++i) {
-      const double milieu = (bas + haut) / 2;
-      (Part(simulees, milieu) < Adversaire::Cible(niveau) ? bas : haut) = milieu;
+    Adversaire::Modele modele = Adversaire::ModeleDe(niveau);
+    const double actuel = modele.terme;
+    modele.commun = commun.value_or(modele.commun);
+    modele.longueur = longueur.value_or(modele.longueur);
+    double bas = -30, haut = 30;
+    for (int i = 0; i < 40; ++i) {
+      modele.terme = (bas + haut) / 2;
+      (Part(simulees, modele) < Adversaire::Cible(niveau) ? bas : haut) = modele.terme;
     }
-    std::printf("%s : terme %.2f (actuel %.2f)\n", qPrintable(Adversaire::Nom(niveau)),
-                (bas + haut) / 2, Adversaire::Terme(niveau));
+    std::printf("%s : terme %.2f (actuel %.2f), poids du commun %.2f, de la longueur %.2f\n",
+                qPrintable(Adversaire::Nom(niveau)), (bas + haut) / 2, actuel, modele.commun,
+                modele.longueur);
   }
   return 0;
 }
@@ -193,7 +211,9 @@ int main(int argc, char **argv) {
     if (!std::strcmp(argv[1], "niveaux"))
       return Niveaux_(solveur, argc > 3 ? std::atoi(argv[3]) : 10000);
     if (!std::strcmp(argv[1], "calibrer"))
-      return Calibrer(solveur, argc > 3 ? std::atoi(argv[3]) : 4000);
+      return Calibrer(solveur, argc > 3 ? std::atoi(argv[3]) : 4000,
+                      argc > 4 ? std::optional(std::atof(argv[4])) : std::nullopt,
+                      argc > 5 ? std::optional(std::atof(argv[5])) : std::nullopt);
     if (!std::strcmp(argv[1], "mots"))
       return Mots(solveur, argc > 3 ? std::atoi(argv[3]) : 50);
   } catch (const ErreurBase &erreur) {

@@ -8,14 +8,14 @@
 namespace {
 
 // The rate at which a word is found, per normal round of 45 seconds, is
-// exp(Niveau + Commun * c - Longueur * (n - 6)) for a word of n letters as
+// exp(terme + commun * c - longueur * (n - 6)) for a word of n letters as
 // common as c (0 to 1): a common word is seen at a glance, a rare one only
 // by a player who knows it, and each letter more makes it harder to see.
 // The levels' terms are those that meet their targets over simulated games
 // (bench_adversaire calibrer prints them).
 constexpr double PoidsCommun = 5.0;
-constexpr double PoidsLongueur = 0.7;
-constexpr std::array<double, Adversaire::NombreNiveaux> Niveaux = {-2.50, -1.50, -0.30, 1.10};
+constexpr double PoidsLongueur = 1.2;
+constexpr std::array<double, Adversaire::NombreNiveaux> Termes = {-9.32, -7.42, -4.76, -1.80};
 constexpr std::array<double, Adversaire::NombreNiveaux> Cibles = {0.50, 0.65, 0.80, 0.92};
 constexpr int SecondesNormales = 45;
 
@@ -65,23 +65,23 @@ double Adversaire::Cible(Niveau niveau) {
   return Cibles[Rang(niveau)];
 }
 
-double Adversaire::Terme(Niveau niveau) {
-  return Niveaux[Rang(niveau)];
+Adversaire::Modele Adversaire::ModeleDe(Niveau niveau) {
+  return {Termes[Rang(niveau)], PoidsCommun, PoidsLongueur};
 }
 
-double Adversaire::Chance(double terme, int longueur, int commun, int secondes) {
+double Adversaire::Chance(const Modele &modele, int longueur, int commun, int secondes) {
   const double c = double(commun) / Commun::Max;
-  const double taux = std::exp(terme + PoidsCommun * c - PoidsLongueur * (longueur - 6));
+  const double taux = std::exp(modele.terme + modele.commun * c - modele.longueur * (longueur - 6));
   return 1.0 - std::exp(-taux * double(secondes) / SecondesNormales);
 }
 
 double Adversaire::Chance(Niveau niveau, int longueur, int commun, int secondes) {
-  return Chance(Terme(niveau), longueur, commun, secondes);
+  return Chance(ModeleDe(niveau), longueur, commun, secondes);
 }
 
 QString Adversaire::Jouer(const Solveur &solveur, QStringView tirage, Niveau niveau, int secondes,
                           quint64 graine, int numero) {
-  const double terme = Terme(niveau);
+  const Modele modele = ModeleDe(niveau);
   const Solveur::ParLongueur tous = solveur.Tous(tirage);
   for (int longueur = int(tous.size()) - 1; longueur > 0; --longueur) {
     // Of the words found at this length, the most common, then the first.
@@ -90,7 +90,7 @@ QString Adversaire::Jouer(const Solveur &solveur, QStringView tirage, Niveau niv
     for (const QString &mot : tous[std::size_t(longueur)]) {
       const int commun = solveur.Commun(mot);
       if (commun > communChoisi &&
-          Tirer(graine, numero, mot) < Chance(terme, longueur, commun, secondes)) {
+          Tirer(graine, numero, mot) < Chance(modele, longueur, commun, secondes)) {
         choisi = mot;
         communChoisi = commun;
       }

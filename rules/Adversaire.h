@@ -36,11 +36,15 @@ double Chance(Niveau niveau, int longueur, int commun, int secondes);
 QString Jouer(const Solveur &solveur, QStringView tirage, Niveau niveau, int secondes,
               quint64 graine, int numero);
 
-// The parts of the model, for tuning the levels: a level's own term of the
-// rate of finding, the chance of a word under any term, and the number a
-// word is drawn against.
-double Terme(Niveau niveau);
-double Chance(double terme, int longueur, int commun, int secondes);
+// The parts of the model, for tuning the levels. A word of n letters, as
+// common as c (0 to 1), is found at the rate exp(terme + commun * c -
+// longueur * (n - 6)) per normal round; `Tirer` is the number it is drawn
+// against, uniform in [0, 1).
+struct Modele {
+  double terme, commun, longueur;
+};
+Modele ModeleDe(Niveau niveau);
+double Chance(const Modele &modele, int longueur, int commun, int secondes);
 double Tirer(quint64 graine, int numero, QStringView mot);
 
 } // namespace Adversaire

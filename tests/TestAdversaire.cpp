@@ -56,9 +56,11 @@ std::shared_ptr<const Solveur> Index(const QStringList &mots, quint8 commun) {
   return std::make_shared<const Solveur>(std::move(preparation));
 }
 
+// The commentary before the opponent, as in the window: a round's own
+// points and words are said first.
 struct BancDuel : Banc {
-  Duel duel{partie, resolveur};
   Commentaire commentaire{partie};
+  Duel duel{partie, resolveur};
   QList<int> changes;
   QStringList dits;
 
@@ -274,7 +276,7 @@ private Q_SLOTS:
   void leNiveauVautDesLaPartieSuivante() {
     BancDuel banc(std::nullopt);
     banc.partie.ProcNouvellePartie();
-    banc.duel.DefinirNiveau(Niveau::Debutant);
+    banc.duel.DefinirNiveau(Niveau::Champion);
     banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
     banc.partie.ProcVerification();
     QVERIFY(!banc.duel.Niveau());
@@ -282,7 +284,7 @@ private Q_SLOTS:
     QCOMPARE(banc.duel.Bilan(6), QString());
 
     banc.partie.ProcNouvellePartie();
-    QCOMPARE(banc.duel.Niveau(), std::optional<Niveau>(Niveau::Debutant));
+    QCOMPARE(banc.duel.Niveau(), std::optional<Niveau>(Niveau::Champion));
     QCOMPARE(banc.changes.last(), -1);
     banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
     banc.partie.ProcVerification();

@@ -1,6 +1,7 @@
 // The dictionary the game ships, looked up as the game looks a word up: it
 // holds the words players of this game accept, and only those.
 
+#include "data/Dictionnaire.h"
 #include "data/MoteurBase.h"
 #include "data/ResolveurBase.h"
 #include "data/VueDonnees.h"
@@ -61,6 +62,34 @@ private Q_SLOTS:
         m_moteur->Lire(QStringLiteral("SELECT NOM FROM DICO WHERE NOM GLOB '*[^A-Z]*' LIMIT 5"))
             .lignes;
     QCOMPARE(horsAlphabet.size(), 0);
+  }
+
+  // How common the words are, as the index reads it from the game's file:
+  // everyday words above rare ones, an inflected form near its lemma, and
+  // every word of the table one of DICO's.
+  void lesMotsCourantsPassentAvantLesMotsRares_data() {
+    QTest::addColumn<QString>("courant");
+    QTest::addColumn<QString>("rare");
+    QTest::newRow("MAISON, TOLUOL") << "MAISON"
+                                    << "TOLUOL";
+    QTest::newRow("CHIEN, ZYGOMA") << "CHIEN"
+                                   << "ZYGOMA";
+    QTest::newRow("TABLE, ABACULE") << "TABLE"
+                                    << "ABACULE";
+    QTest::newRow("ARMOIRES, NOULET") << "ARMOIRES"
+                                      << "NOULET";
+    QTest::newRow("MANGER, CADMIES") << "MANGER"
+                                     << "CADMIES";
+  }
+  void lesMotsCourantsPassentAvantLesMotsRares() {
+    QFETCH(QString, courant);
+    QFETCH(QString, rare);
+    static const Solveur index = Dictionnaire::Indexer(m_fichier);
+    QVERIFY2(index.Commun(courant) >= 50, qPrintable(QString::number(index.Commun(courant))));
+    QVERIFY2(index.Commun(rare) < 30, qPrintable(QString::number(index.Commun(rare))));
+    const auto horsDico = m_moteur->Lire(
+        QStringLiteral("SELECT count(*) FROM COMMUNS WHERE NOM NOT IN (SELECT NOM FROM DICO)"));
+    QCOMPARE(horsDico.lignes.at(0).at(0).toInt(), 0);
   }
 
   // An index that could not be built is tried once more when asked, and that
