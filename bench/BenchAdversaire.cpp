@@ -207,7 +207,10 @@ int main(int argc, char **argv) {
   }
   const QString base = QString::fromLocal8Bit(argv[2]);
   try {
+    const auto t0 = Horloge::now();
     const Solveur solveur = Dictionnaire::Indexer(base);
+    std::printf("Index de %lld mots et de ce qu'ils ont de courant construit en %.0f ms\n\n",
+                qlonglong(solveur.NombreMots()), Microsecondes(t0, Horloge::now()) / 1000);
     if (!std::strcmp(argv[1], "niveaux"))
       return Niveaux_(solveur, argc > 3 ? std::atoi(argv[3]) : 10000);
     if (!std::strcmp(argv[1], "calibrer"))

@@ -113,6 +113,18 @@ void Solveur::Preparation::Ajouter(QStringView mot, quint8 commun) {
     m_entrees.push_back({Cle(paquet), paquet, std::min<quint8>(commun, Commun::Max)});
 }
 
+void Solveur::Preparation::Noter(QStringView mot, quint8 commun) {
+  // Packed words compare as their letters do.
+  const quint64 paquet = Emballer(mot);
+  if (paquet == 0)
+    return;
+  while (m_notee < m_entrees.size() && m_entrees[m_notee].mot < paquet)
+    ++m_notee;
+  if (m_notee < m_entrees.size() && m_entrees[m_notee].mot == paquet)
+    m_entrees[m_notee].commun =
+        std::max(m_entrees[m_notee].commun, std::min<quint8>(commun, Commun::Max));
+}
+
 Solveur::Solveur(const QStringList &mots)
     : Solveur([&mots] {
         Preparation preparation;

@@ -23,6 +23,10 @@ public:
   class Preparation {
   public:
     void Ajouter(QStringView mot, quint8 commun = 0);
+    // Gives a word added before its value, for two lists read side by side:
+    // the words added and those noted both come in alphabetical order, and
+    // a noted word that was not added, or comes out of order, is passed over.
+    void Noter(QStringView mot, quint8 commun);
 
   private:
     friend class Solveur;
@@ -31,6 +35,7 @@ public:
       quint8 commun;
     };
     std::vector<Entree> m_entrees;
+    std::size_t m_notee = 0; // the first word that may still be noted
   };
   explicit Solveur(Preparation &&preparation);
 

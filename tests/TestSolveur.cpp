@@ -111,6 +111,22 @@ private Q_SLOTS:
     preparation.Ajouter(u"ARES");
     preparation.Ajouter(u"SERA", 40);
     preparation.Ajouter(u"ARBRE", 250);
+    // Noted afterwards, alongside a list in the same order: a word not added
+    // (ABRI) and one out of order (ARBRE again) are passed over.
+    Solveur::Preparation notee;
+    for (const char16_t *mot : {u"ARBRE", u"ARES", u"RASE", u"SERA"})
+      notee.Ajouter(mot);
+    notee.Noter(u"ABRI", 50);
+    notee.Noter(u"ARES", 7);
+    notee.Noter(u"SERA", 61);
+    notee.Noter(u"ARBRE", 33);
+    const Solveur apresCoup(std::move(notee));
+    QCOMPARE(apresCoup.Commun(u"ARES"), quint8(7));
+    QCOMPARE(apresCoup.Commun(u"SERA"), quint8(61));
+    QCOMPARE(apresCoup.Commun(u"RASE"), quint8(0));
+    QCOMPARE(apresCoup.Commun(u"ARBRE"), quint8(0));
+    QCOMPARE(apresCoup.Commun(u"ABRI"), quint8(0));
+
     const Solveur solveur(std::move(preparation));
     QCOMPARE(solveur.NombreMots(), 4);
     QCOMPARE(solveur.Commun(u"RASE"), quint8(12));

@@ -63,7 +63,7 @@ constexpr int PositionSon = 13, PositionMessage = 14;
 // The twips of the column beside the recap, and the least width that shows it.
 constexpr double GaucheMeilleurs = 11880, LargeurMinMeilleurs = 2400, LargeurMaxMeilleurs = 6000;
 // The opponent's column, right of it, and the gap between them.
-constexpr double LargeurAdversaire = 1500, EcartAdversaire = 60;
+constexpr double LargeurAdversaire = 1680, EcartAdversaire = 60;
 
 } // namespace
 
