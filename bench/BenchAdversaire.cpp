@@ -77,7 +77,8 @@ std::vector<PartieSimulee> Simuler(const Solveur &solveur, int parties, int prem
       for (int n = 9; n > 0; --n)
         for (const QString &mot : tous[std::size_t(n)]) {
           jeu.meilleur = std::max(jeu.meilleur, n);
-          jeu.mots.push_back({n, solveur.Commun(mot), Adversaire::Tirer(quint64(p), k + 1, mot)});
+          jeu.mots.push_back(
+              {n, solveur.Commun(mot), Adversaire::Tirer(quint64(premiere + p), k + 1, mot)});
         }
     }
   }

@@ -82,8 +82,9 @@ void Commentaire::DireFin(qint16 total, std::optional<int> meilleur) {
   QString texte = QStringLiteral("Partie terminée : %1 points.").arg(total);
   if (meilleur)
     texte += QStringLiteral(" Meilleur possible : %1 points.").arg(*meilleur);
-  if (m_duel && m_duel->Niveau())
-    texte += u' ' + m_duel->Bilan(total);
+  if (m_duel)
+    if (const QString duel = m_duel->BilanDit(total); !duel.isEmpty())
+      texte += u' ' + duel;
   Q_EMIT Dire(texte);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <optional>
 
-class Duel;
+#include "rules/Duel.h"
+
 class Partie;
 
 // What a screen reader is told of a game as it goes, beside what it reads
@@ -38,6 +40,6 @@ private:
   void DireFin(qint16 total, std::optional<int> meilleur);
 
   const Partie &m_partie;
-  const Duel *m_duel = nullptr;
+  QPointer<const Duel> m_duel;
   QString m_motDit; // the marked word last said
 };

@@ -5,23 +5,38 @@
 #include "rules/Resolveur.h"
 #include "rules/Solveur.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <algorithm>
 
-Duel::Duel(Partie &partie, Resolveur &resolveur, QObject *parent)
-    : QObject(parent), m_partie(partie), m_resolveur(resolveur) {
+namespace {
+
+qint64 Maintenant() {
+  static const QElapsedTimer depart = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }();
+  return depart.elapsed();
+}
+
+} // namespace
+
+Duel::Duel(Partie &partie, Resolveur &resolveur, std::function<qint64()> horloge, QObject *parent)
+    : QObject(parent), m_partie(partie), m_resolveur(resolveur),
+      m_horloge(horloge ? std::move(horloge) : Maintenant) {
   connect(&partie, &Partie::PhaseChangee, this, [this](Partie::Phase phase) {
     using Phase = Partie::Phase;
-    if (phase == Phase::PartieOuverte) {
-      Commencer();
-    } else if (phase == Phase::Arrangement) {
-      m_recherche.start();
-    } else if ((phase == Phase::Arrete || phase == Phase::JeuClos) && m_recherche.isValid()) {
-      m_dureeRecherche = m_recherche.elapsed();
-      m_recherche.invalidate();
+    if (phase == Phase::Arrangement) {
+      m_debutRecherche = m_horloge();
+      m_finRecherche.reset();
+    } else if ((phase == Phase::Arrete || phase == Phase::JeuClos) && m_debutRecherche &&
+               !m_finRecherche) {
+      m_finRecherche = m_horloge();
     }
   });
-  // A new game asked for again before its first round starts afresh too.
+  // A new game always says its counter is back to 0, even when it follows
+  // another one that had not begun.
   connect(&partie, &Partie::CompteurChange, this, [this](qint16 numeroJeu) {
     if (numeroJeu == 0 && m_partie.PhaseCourante() == Partie::Phase::PartieOuverte)
       Commencer();
@@ -32,38 +47,51 @@ Duel::Duel(Partie &partie, Resolveur &resolveur, QObject *parent)
 void Duel::Commencer() {
   m_niveau = m_niveauSuivant;
   m_graine = m_graineSuivante ? *m_graineSuivante : QRandomGenerator::global()->generate64();
-  m_mots.fill(std::nullopt);
-  m_recherche.invalidate();
-  m_dureeRecherche = 0;
+  m_jeux.fill({});
+  m_incomplet = false;
+  m_debutRecherche.reset();
+  m_finRecherche.reset();
   Q_EMIT JeuChange(-1);
 }
 
-// The time of the rounds, or, without a limit, the player's own time, but
-// never less than a normal round.
-int Duel::Secondes() const {
-  if (const int temps = m_partie.TempsPartie(); temps > 0)
-    return temps;
-  return std::max(int(m_dureeRecherche / 1000), int(Cadran::DureeNormale));
-}
-
 void Duel::Jouer(int k) {
-  if (!m_niveau || k < 0 || k >= int(m_mots.size()))
+  if (!m_niveau || k < 0 || k >= int(m_jeux.size()))
     return;
+  // The time of the rounds; without a limit, the player's own time (up to
+  // now, for a round left before its stop), but never less than a normal
+  // round.
+  int secondes = m_partie.TempsPartie();
+  if (secondes <= 0) {
+    const qint64 duree =
+        m_debutRecherche ? m_finRecherche.value_or(m_horloge()) - *m_debutRecherche : 0;
+    secondes = std::max(int(duree / 1000), int(Cadran::DureeNormale));
+  }
+  m_debutRecherche.reset();
+  m_finRecherche.reset();
+
   const QString &tirage = m_partie.Modele().ResultatJeu(k).tirage;
-  const std::shared_ptr<const Solveur> index = m_resolveur.Index();
-  if (tirage.isEmpty() || !index)
+  if (tirage.isEmpty())
     return;
-  m_mots[std::size_t(k)] =
-      Adversaire::Jouer(*index, tirage, *m_niveau, Secondes(), m_graine, k + 1);
-  m_dureeRecherche = 0;
+  const std::shared_ptr<const Solveur> index = m_resolveur.Index();
+  if (!index) {
+    m_incomplet = true;
+    return;
+  }
+  Jeu &jeu = m_jeux[std::size_t(k)];
+  jeu.mot = Adversaire::Jouer(*index, tirage, *m_niveau, secondes, m_graine, k + 1);
+  jeu.secondes = secondes;
   Q_EMIT JeuChange(k);
 }
 
 int Duel::Total() const {
   int total = 0;
-  for (const std::optional<QString> &mot : m_mots)
-    total += mot ? int(mot->size()) : 0;
+  for (const Jeu &jeu : m_jeux)
+    total += jeu.mot ? int(jeu.mot->size()) : 0;
   return total;
+}
+
+QString Duel::Nom() const {
+  return QStringLiteral("l'adversaire (%1)").arg(m_niveau ? Adversaire::Nom(*m_niveau) : QString());
 }
 
 QString Duel::TexteCourt(int k) const {
@@ -79,23 +107,36 @@ QString Duel::TexteComplet(int k) const {
   const std::optional<QString> &mot = Mot(k);
   if (!m_niveau || !mot)
     return {};
-  const QString nom = Adversaire::Nom(*m_niveau);
-  if (mot->isEmpty())
-    return QStringLiteral("%1 n'a trouvé aucun mot : 0 points.").arg(nom);
-  return QStringLiteral("%1 a joué %2 : %3 points.").arg(nom, *mot).arg(mot->size());
+  QString texte =
+      mot->isEmpty()
+          ? QStringLiteral("%1 n'a trouvé aucun mot.").arg(Nom())
+          : QStringLiteral("%1 a joué %2 : %3 points.").arg(Nom(), *mot).arg(mot->size());
+  texte[0] = texte[0].toUpper();
+  return texte;
+}
+
+QString Duel::Issue(int totalJoueur) const {
+  const int total = Total();
+  return totalJoueur > total   ? QStringLiteral("vous gagnez !")
+         : totalJoueur < total ? QStringLiteral("il gagne.")
+                               : QStringLiteral("égalité.");
 }
 
 QString Duel::Bilan(int totalJoueur) const {
-  if (!m_niveau)
+  if (!m_niveau || m_incomplet)
     return {};
-  const QString nom = Adversaire::Nom(*m_niveau);
-  const int total = Total();
-  const QString issue = totalJoueur > total   ? QStringLiteral("vous gagnez !")
-                        : totalJoueur < total ? QStringLiteral("%1 gagne.").arg(nom)
-                                              : QStringLiteral("égalité.");
-  return QStringLiteral("Vous %1 points, %2 %3 points : %4")
+  return QStringLiteral("Vous avez %1 points, %2 %3 points : %4")
       .arg(totalJoueur)
-      .arg(nom)
-      .arg(total)
-      .arg(issue);
+      .arg(Nom())
+      .arg(Total())
+      .arg(Issue(totalJoueur));
+}
+
+QString Duel::BilanDit(int totalJoueur) const {
+  if (!m_niveau || m_incomplet)
+    return {};
+  QString texte =
+      QStringLiteral("%1 a %2 points : %3").arg(Nom()).arg(Total()).arg(Issue(totalJoueur));
+  texte[0] = texte[0].toUpper();
+  return texte;
 }

@@ -1,5 +1,6 @@
 #include "rules/Preferences.h"
 
+#include "rules/Adversaire.h"
 #include "rules/Reglages.h"
 
 #include <QFile>
@@ -22,7 +23,7 @@ Preferences Preferences::Lire(QByteArrayView contenu) {
     const QByteArray cle = propre.left(egal);
     if (cle == "temps" && TempsPropose(valeur))
       preferences.Temps = valeur;
-    else if (cle == "adversaire" && valeur >= 0 && valeur <= 4)
+    else if (cle == "adversaire" && valeur >= 0 && valeur <= ::Adversaire::NombreNiveaux)
       preferences.Adversaire = valeur;
   }
   return preferences;

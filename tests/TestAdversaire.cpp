@@ -60,12 +60,14 @@ std::shared_ptr<const Solveur> Index(const QStringList &mots, quint8 commun) {
 // points and words are said first.
 struct BancDuel : Banc {
   Commentaire commentaire{partie};
-  Duel duel{partie, resolveur};
+  qint64 maintenant = 0; // ms
+  Duel duel{partie, resolveur, [this] { return maintenant; }};
   QList<int> changes;
   QStringList dits;
 
   explicit BancDuel(std::optional<Niveau> niveau = Niveau::Champion) {
-    // Every word very common: each level finds the longest, whatever the seed.
+    // Every word very common: the Champion finds the longest, whatever the
+    // seed (it misses a six-letter one about once in 10^10).
     resolveur.solveur = Index(Mots, Commun::Max);
     duel.DefinirNiveau(niveau);
     duel.DefinirGraine(42);
@@ -127,22 +129,66 @@ private Q_SLOTS:
             Adversaire::Chance(Niveau::Debutant, longueur, commun, secondes));
   }
 
-  // The same seed, round and draw give the same word; another seed plays
-  // otherwise somewhere. The number a word is drawn against depends on
-  // nothing else, so that no change in the rest of the draw moves it.
-  void uneGraineDonneToujoursLesMemesMots() {
+  // The number a word is drawn against is its seed's, round's and word's
+  // alone: swapping seed and round, or changing either, or the word by a
+  // letter, draws another; the same three always draw the same.
+  void chaqueMotEstTireDeSaGraineSonJeuEtLuiSeul_data() {
+    QTest::addColumn<quint64>("graine");
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<QString>("mot");
+    QTest::addColumn<quint64>("graine2");
+    QTest::addColumn<int>("numero2");
+    QTest::addColumn<QString>("mot2");
+    QTest::newRow("graine et jeu échangés")
+        << quint64(1) << 2 << "MAISON" << quint64(2) << 1 << "MAISON";
+    QTest::newRow("graine voisine") << quint64(7) << 3 << "MAISON" << quint64(8) << 3 << "MAISON";
+    QTest::newRow("jeu voisin") << quint64(7) << 3 << "MAISON" << quint64(7) << 4 << "MAISON";
+    QTest::newRow("anagramme") << quint64(7) << 3 << "NOIRES" << quint64(7) << 3 << "SENIOR";
+    QTest::newRow("une lettre de plus")
+        << quint64(7) << 3 << "MAISON" << quint64(7) << 3 << "MAISONS";
+  }
+  void chaqueMotEstTireDeSaGraineSonJeuEtLuiSeul() {
+    QFETCH(quint64, graine);
+    QFETCH(int, numero);
+    QFETCH(QString, mot);
+    QFETCH(quint64, graine2);
+    QFETCH(int, numero2);
+    QFETCH(QString, mot2);
+    const double tire = Adversaire::Tirer(graine, numero, mot);
+    QVERIFY(tire >= 0 && tire < 1);
+    QCOMPARE(Adversaire::Tirer(graine, numero, mot), tire);
+    QVERIFY(Adversaire::Tirer(graine2, numero2, mot2) != tire);
+  }
+
+  // What it plays follows from those numbers alone: of the words whose
+  // number falls under their chance, the longest, the most common of that
+  // length, the first of those; nothing when none does. Played again under
+  // the same seed, on the same draws, it plays the same words.
+  void lAdversaireJoueLePlusLongDesMotsQuIlATrouves() {
     int differents = 0;
     for (int i = 0; i < 300; ++i) {
       const QString &tirage = m_tirages.at(i);
-      const QString mot =
-          Adversaire::Jouer(*m_index, tirage, Niveau::Amateur, 45, 1234, i % 10 + 1);
-      QCOMPARE(Adversaire::Jouer(*m_index, tirage, Niveau::Amateur, 45, 1234, i % 10 + 1), mot);
-      differents += Adversaire::Jouer(*m_index, tirage, Niveau::Amateur, 45, 99, i % 10 + 1) != mot;
+      const Niveau niveau = Niveaux.at(std::size_t(i % 4));
+      const int numero = i % 10 + 1;
+      const QString joue = Adversaire::Jouer(*m_index, tirage, niveau, 45, 1234, numero);
+      QCOMPARE(Adversaire::Jouer(*m_index, tirage, niveau, 45, 1234, numero), joue);
+      differents += Adversaire::Jouer(*m_index, tirage, niveau, 45, 99, numero) != joue;
+
+      QString attendu;
+      int commun = -1;
+      const Solveur::ParLongueur tous = m_index->Tous(tirage);
+      for (int n = 9; n > 0 && attendu.isEmpty(); --n)
+        for (const QString &mot : tous[std::size_t(n)]) {
+          const int c = m_index->Commun(mot);
+          if (Adversaire::Tirer(1234, numero, mot) < Adversaire::Chance(niveau, n, c, 45) &&
+              c > commun) {
+            attendu = mot;
+            commun = c;
+          }
+        }
+      QVERIFY2(joue == attendu, qPrintable(tirage + u' ' + joue + u' ' + attendu));
     }
-    QVERIFY(differents > 10);
-    QCOMPARE(Adversaire::Tirer(7, 3, u"MAISON"), Adversaire::Tirer(7, 3, u"MAISON"));
-    QVERIFY(Adversaire::Tirer(7, 3, u"MAISON") != Adversaire::Tirer(7, 4, u"MAISON"));
-    QVERIFY(Adversaire::Tirer(7, 3, u"MAISON") != Adversaire::Tirer(8, 3, u"MAISON"));
+    QVERIFY(differents > 30);
   }
 
   // Whatever it plays is a word of DICO, written with the letters drawn,
@@ -236,16 +282,13 @@ private Q_SLOTS:
     QCOMPARE(banc.partie.Modele().ResultatJeu(0).mot, mot);
     QCOMPARE(banc.partie.Modele().ResultatJeu(0).points.value_or(-1), points);
     QCOMPARE(banc.duel.Mot(0), std::optional<QString>(u"MAISON"_qs));
-    QCOMPARE(banc.duel.Mot(0),
-             std::optional<QString>(Adversaire::Jouer(*banc.resolveur.solveur,
-                                                      banc.partie.Modele().ResultatJeu(0).tirage,
-                                                      Niveau::Champion, 45, 42, 1)));
+    QCOMPARE(banc.duel.Secondes(0), 45);
     QCOMPARE(banc.duel.TexteCourt(0), u"MAISON (6)"_qs);
-    QCOMPARE(banc.duel.TexteComplet(0), u"Champion a joué MAISON : 6 points."_qs);
+    QCOMPARE(banc.duel.TexteComplet(0), u"L'adversaire (Champion) a joué MAISON : 6 points."_qs);
     // A screen reader hears it after the round's own points and words.
     QVERIFY(banc.dits.size() >= 2);
     QVERIFY(banc.dits.at(banc.dits.size() - 2).startsWith(u"Jeu n° 1 : "_qs));
-    QCOMPARE(banc.dits.last(), u"Champion a joué MAISON : 6 points."_qs);
+    QCOMPARE(banc.dits.last(), u"L'adversaire (Champion) a joué MAISON : 6 points."_qs);
     QCOMPARE(banc.duel.Total(), 6);
     QCOMPARE(banc.changes.last(), 0);
     QVERIFY(!banc.duel.Mot(1));
@@ -262,18 +305,29 @@ private Q_SLOTS:
     banc.partie.ProcVerification();
     QCOMPARE(banc.duel.Mot(0), std::optional<QString>(QString()));
     QCOMPARE(banc.duel.TexteCourt(0), u"aucun mot"_qs);
-    QCOMPARE(banc.duel.TexteComplet(0), u"Champion n'a trouvé aucun mot : 0 points."_qs);
+    QCOMPARE(banc.duel.TexteComplet(0), u"L'adversaire (Champion) n'a trouvé aucun mot."_qs);
 
     banc.resolveur.disponible = false;
     banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
     banc.partie.ProcVerification();
     QVERIFY(!banc.duel.Mot(1));
     QCOMPARE(banc.duel.TexteComplet(1), QString());
+    // A round it could not play leaves no winner to name.
+    QCOMPARE(banc.duel.Bilan(12), QString());
   }
 
   // The level chosen takes effect at the next new game, which empties what
-  // the opponent played; without an opponent nothing is played at all.
+  // the opponent played, whenever it comes: after a round, in the middle of
+  // one, or asked for twice before the first. Without an opponent nothing is
+  // played at all.
+  void leNiveauVautDesLaPartieSuivante_data() {
+    QTest::addColumn<QString>("quand");
+    QTest::newRow("après un jeu") << "après un jeu";
+    QTest::newRow("au milieu d'un jeu") << "au milieu d'un jeu";
+    QTest::newRow("avant le premier jeu") << "avant le premier jeu";
+  }
   void leNiveauVautDesLaPartieSuivante() {
+    QFETCH(QString, quand);
     BancDuel banc(std::nullopt);
     banc.partie.ProcNouvellePartie();
     banc.duel.DefinirNiveau(Niveau::Champion);
@@ -289,9 +343,62 @@ private Q_SLOTS:
     banc.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
     banc.partie.ProcVerification();
     QCOMPARE(banc.duel.Mot(0), std::optional<QString>(u"MAISON"_qs));
+
+    banc.duel.DefinirNiveau(Niveau::Amateur);
+    banc.duel.DefinirGraine(7);
+    if (quand == u"au milieu d'un jeu") {
+      banc.partie.ProcNouveauJeu();
+      banc.Tirer(QStringLiteral("MAISONRUE"));
+    } else if (quand == u"avant le premier jeu") {
+      banc.partie.ProcNouvellePartie();
+      banc.duel.DefinirNiveau(Niveau::Debutant);
+      banc.duel.DefinirGraine(8);
+    }
+    const int changes = int(banc.changes.size());
     banc.partie.ProcNouvellePartie();
-    QVERIFY(!banc.duel.Mot(0));
+    QVERIFY(banc.changes.size() > changes && banc.changes.last() == -1);
+    QVERIFY(!banc.duel.Mot(0) && !banc.duel.Mot(1));
     QCOMPARE(banc.duel.Total(), 0);
+    const bool deuxFois = quand == u"avant le premier jeu";
+    QCOMPARE(banc.duel.Niveau(), std::optional(deuxFois ? Niveau::Debutant : Niveau::Amateur));
+    QCOMPARE(banc.duel.Graine(), quint64(deuxFois ? 8 : 7));
+  }
+
+  // The time it has: the round's, or without a limit the player's own, as
+  // long as he took up to his stop or up to leaving the round, and never
+  // less than a normal round.
+  void lAdversaireChercheAussiLongtempsQueLeJoueur_data() {
+    QTest::addColumn<QByteArray>("temps");
+    QTest::addColumn<int>("duree"); // ms the player takes
+    QTest::addColumn<bool>("arret");
+    QTest::addColumn<int>("secondes");
+    QTest::newRow("90 secondes") << QByteArray("90") << 3000 << true << 90;
+    QTest::newRow("sans limite, arrêt à 200 s") << QByteArray("0") << 200000 << true << 200;
+    QTest::newRow("sans limite, jeu quitté à 120 s") << QByteArray("0") << 120000 << false << 120;
+    QTest::newRow("sans limite, arrêt à 10 s") << QByteArray("0") << 10000 << true << 45;
+  }
+  void lAdversaireChercheAussiLongtempsQueLeJoueur() {
+    QFETCH(QByteArray, temps);
+    QFETCH(int, duree);
+    QFETCH(bool, arret);
+    QFETCH(int, secondes);
+    BancDuel banc;
+    banc.partie.DefinirTemps(temps.toInt());
+    banc.partie.ProcNouvellePartie();
+    banc.partie.ProcNouveauJeu();
+    banc.Tirer(QStringLiteral("MAISONRUE"));
+    banc.maintenant += duree;
+    if (arret) {
+      banc.partie.Lettre_DblClick(5);
+      banc.partie.ProcStop();
+      // Verified later: the search ended at the stop.
+      banc.maintenant += 30000;
+      banc.partie.ProcVerification();
+    } else {
+      banc.partie.ProcNouveauJeu();
+    }
+    QCOMPARE(banc.duel.Secondes(0), secondes);
+    QCOMPARE(banc.duel.Mot(0), std::optional<QString>(u"MAISON"_qs));
   }
 
   // A whole game: both totals and who won, in one line, the player's words
@@ -301,11 +408,13 @@ private Q_SLOTS:
     QTest::addColumn<int>("longueur"); // the player's word, 6 found or 5 refused
     QTest::addColumn<QString>("bilan");
     QTest::newRow("égalité") << QStringList(Mots) << 6
-                             << "Vous 60 points, Champion 60 points : égalité.";
+                             << "Vous avez 60 points, l'adversaire (Champion) 60 points : égalité.";
     QTest::newRow("l'adversaire gagne")
-        << QStringList(Mots) << 5 << "Vous 0 points, Champion 60 points : Champion gagne.";
+        << QStringList(Mots) << 5
+        << "Vous avez 0 points, l'adversaire (Champion) 60 points : il gagne.";
     QTest::newRow("le joueur gagne")
-        << QStringList{u"RUE"_qs} << 6 << "Vous 60 points, Champion 30 points : vous gagnez !";
+        << QStringList{u"RUE"_qs} << 6
+        << "Vous avez 60 points, l'adversaire (Champion) 30 points : vous gagnez !";
   }
   void leBilanDitLesDeuxTotauxEtQuiGagne() {
     QFETCH(QStringList, motsAdversaire);
@@ -324,9 +433,14 @@ private Q_SLOTS:
     banc.partie.ProcNouveauJeu();
     QCOMPARE(banc.fins.size(), 1);
     QCOMPARE(bilanALaFin, bilan);
-    QVERIFY2(banc.dits.last().startsWith(u"Partie terminée : "_qs) &&
-                 banc.dits.last().endsWith(u' ' + bilan),
-             qPrintable(banc.dits.last()));
+    // Said after the player's own total: the opponent's, and who won.
+    const QString issue = bilan.mid(bilan.lastIndexOf(u" : ") + 3);
+    QVERIFY2(
+        banc.dits.last().startsWith(u"Partie terminée : "_qs) &&
+            banc.dits.last().endsWith(QStringLiteral(" L'adversaire (Champion) a %1 points : %2")
+                                          .arg(banc.duel.Total())
+                                          .arg(issue)),
+        qPrintable(banc.dits.last()));
   }
 };
 

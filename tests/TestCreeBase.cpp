@@ -139,7 +139,8 @@ private Q_SLOTS:
     const QByteArray avant = Octets();
     for (const QByteArray &faute :
          {QByteArray("CHAT 0\n"), QByteArray("CHAT 101\n"), QByteArray("chat 9\n"),
-          QByteArray("CHAT\n"), QByteArray("CHAT 9 x\n"), QByteArray("CHAT 9\n\nCHIEN 2\n")}) {
+          QByteArray("CHAT\n"), QByteArray("CHAT 9 x\n"), QByteArray("CHAT 9\n\nCHIEN 2\n"),
+          QByteArray("CHIEN 9\nCHAT 2\n"), QByteArray("CHAT 9\nCHAT 2\n")}) {
       ecrire(faute);
       QVERIFY2(Lancer(BaseEssai::Connexion, communs) != 0, faute.constData());
       QCOMPARE(Octets(), avant);

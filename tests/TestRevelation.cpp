@@ -221,8 +221,9 @@ private Q_SLOTS:
     const QString complet = Bulle(essai, QStringLiteral("RecapTirages0"));
     QVERIFY2(complet.startsWith(QStringLiteral("Mots les plus longs possibles : 6 lettres.\n")),
              qPrintable(complet));
-    QVERIFY2(complet.endsWith(QStringLiteral("\nChampion a joué MAISON : 6 points.")),
-             qPrintable(complet));
+    QVERIFY2(
+        complet.endsWith(QStringLiteral("\nL'adversaire (Champion) a joué MAISON : 6 points.")),
+        qPrintable(complet));
     for (const char *cellule : {"RecapSolutions0", "RecapPoints0", "RecapAdversaire0"})
       QCOMPARE(essai.Etiquette(QLatin1String(cellule))->accessibleDescription(), complet);
     QVERIFY(essai.Texte(QStringLiteral("RecapAdversaire1")).isEmpty());
@@ -242,8 +243,9 @@ private Q_SLOTS:
       essai.JouerJusquALArret(QStringLiteral("MAISONRUE"), jeu <= 4 ? 6 : 4);
       essai.Clic(QStringLiteral("Verification"));
     }
-    const QString bilan = QStringLiteral("Votre total : 18 points\nMeilleur possible : 54 points\n"
-                                         "Vous 18 points, Champion 54 points : Champion gagne.");
+    const QString bilan =
+        QStringLiteral("Votre total : 18 points\nMeilleur possible : 54 points\n"
+                       "Vous avez 18 points, l'adversaire (Champion) 54 points : il gagne.");
     QCOMPARE(essai.Texte(QStringLiteral("BilanPartie")), bilan);
     QCOMPARE(essai.Etiquette(QStringLiteral("Score"))->accessibleDescription(), bilan);
     // The score entry is the player's alone, for his own total.

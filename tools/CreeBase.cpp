@@ -32,6 +32,8 @@ QByteArray LireFichier(const QString &chemin, QCryptographicHash &somme) {
   if (!f.open(QIODevice::ReadOnly))
     Arreter(QStringLiteral("impossible de lire %1").arg(chemin));
   const QByteArray contenu = f.readAll();
+  // Each file's length before its bytes: no two sets of lists share a mark.
+  somme.addData(QByteArray::number(contenu.size()) + '\n');
   somme.addData(contenu);
   return contenu;
 }
@@ -44,7 +46,8 @@ QByteArrayList LireMots(const QString &chemin, QCryptographicHash &somme) {
 }
 
 // "MOT INDICE" a line, the word as in the word list and its index from 1 to
-// 100; a word absent from the list is left out of the game by DICO itself.
+// 100, in byte order; a word absent from the list is left out of the game by
+// DICO itself.
 Communs LireCommuns(const QString &chemin, QCryptographicHash &somme) {
   Communs communs;
   const QByteArrayList lignes = LireFichier(chemin, somme).split('\n');
@@ -59,6 +62,12 @@ Communs LireCommuns(const QString &chemin, QCryptographicHash &somme) {
       Arreter(QStringLiteral("%1, ligne %2 : « MOT INDICE » attendu, l'indice de 1 à 100")
                   .arg(chemin)
                   .arg(i + 1));
+    // In the word list's order, once each, as the tool writes it.
+    if (!communs.isEmpty() && communs.last().first >= champs[0])
+      Arreter(QStringLiteral("%1, ligne %2 : %3 n'est pas après %4")
+                  .arg(chemin)
+                  .arg(i + 1)
+                  .arg(QString::fromLatin1(champs[0]), QString::fromLatin1(communs.last().first)));
     communs.append({champs[0], indice});
   }
   return communs;
@@ -86,8 +95,7 @@ void Remplir(MoteurBase &base, const QByteArrayList &mots, const Communs &commun
   base.Ecrire(QStringLiteral(
       "CREATE TABLE IF NOT EXISTS COMMUNS (NOM TEXT PRIMARY KEY, INDICE INTEGER) WITHOUT ROWID"));
   base.Ecrire(QStringLiteral("DELETE FROM COMMUNS"));
-  const QString indice =
-      QStringLiteral("INSERT OR REPLACE INTO COMMUNS (NOM, INDICE) VALUES (?, ?)");
+  const QString indice = QStringLiteral("INSERT INTO COMMUNS (NOM, INDICE) VALUES (?, ?)");
   for (const auto &[mot, valeur] : communs)
     base.Ecrire(indice, {QString::fromLatin1(mot), valeur});
   base.Ecrire(QStringLiteral("PRAGMA user_version = %1").arg(empreinte));

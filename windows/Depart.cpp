@@ -160,6 +160,9 @@ void Depart::CreerControles() {
   TitreMeilleurs = Panneau(QStringLiteral("TitreMeilleurs"), GaucheMeilleurs, 4080,
                            LargeurMinMeilleurs, 375, RougeFonce, 12);
   TitreMeilleurs->setText(QStringLiteral("Les plus longs"));
+  TitreAdversaire = Panneau(QStringLiteral("TitreAdversaire"), GaucheMeilleurs, 4080,
+                            LargeurAdversaire, 375, RougeFonce, 12);
+  TitreAdversaire->setText(QStringLiteral("Adversaire"));
   // Row by row, so that a screen reader reads a round's cells together.
   for (int k = 0; k < 10; ++k) {
     RecapTirages[k] = Etiquette(QStringLiteral("RecapTirages%1").arg(k), 6360, 4560, 1935, 300);
@@ -169,18 +172,13 @@ void Depart::CreerControles() {
     RecapMeilleurs[k] = Etiquette(QStringLiteral("RecapMeilleurs%1").arg(k), GaucheMeilleurs,
                                   4560 + 300 * k, LargeurMinMeilleurs, 300);
     RecapMeilleurs[k]->setFont(Police(9.75));
-  }
-  TitreAdversaire = Panneau(QStringLiteral("TitreAdversaire"), GaucheMeilleurs, 4080,
-                            LargeurAdversaire, 375, RougeFonce, 12);
-  TitreAdversaire->setText(QStringLiteral("Adversaire"));
-  for (int k = 0; k < 10; ++k) {
     RecapAdversaire[k] = Etiquette(QStringLiteral("RecapAdversaire%1").arg(k), GaucheMeilleurs,
                                    4560 + 300 * k, LargeurAdversaire, 300);
     RecapAdversaire[k]->setFont(Police(9.75));
   }
-  // Room for the opponent's line under the total and the best possible.
+  // Made as tall as its lines need once it is laid out.
   BilanPartie =
-      Etiquette(QStringLiteral("BilanPartie"), GaucheMeilleurs, 7680, LargeurMinMeilleurs, 1080);
+      Etiquette(QStringLiteral("BilanPartie"), GaucheMeilleurs, 7680, LargeurMinMeilleurs, 600);
   BilanPartie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   BilanPartie->setFont(Police(9.75));
   BilanPartie->setWordWrap(true);
@@ -410,9 +408,15 @@ void Depart::DisposerMeilleurs() {
   const double dpi = Dpi();
   const double place = Twips::DepuisPixels(m_surface->width(), dpi) - GaucheMeilleurs - 120;
   const bool visible = place >= LargeurMinMeilleurs;
+  // Room for the widest nine-letter word and its points, in the cells' font.
+  const QLabel *cellule = RecapAdversaire[0];
+  const double largeurAdversaire = std::max(
+      LargeurAdversaire,
+      Twips::DepuisPixels(
+          cellule->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMM (9)")) + 4, dpi));
   const bool adversaire = m_duel.Niveau().has_value() &&
-                          place >= LargeurMinMeilleurs + EcartAdversaire + LargeurAdversaire;
-  const double largeur = std::min(adversaire ? place - EcartAdversaire - LargeurAdversaire : place,
+                          place >= LargeurMinMeilleurs + EcartAdversaire + largeurAdversaire;
+  const double largeur = std::min(adversaire ? place - EcartAdversaire - largeurAdversaire : place,
                                   LargeurMaxMeilleurs);
   QList<QLabel *> colonne = {TitreMeilleurs, BilanPartie};
   colonne += QList<QLabel *>(RecapMeilleurs.begin(), RecapMeilleurs.end());
@@ -426,17 +430,19 @@ void Depart::DisposerMeilleurs() {
   const int gauche = Twips::EnPixels(GaucheMeilleurs + largeur + EcartAdversaire, dpi);
   for (QLabel *controle : colonneAdversaire) {
     if (adversaire)
-      controle->move(gauche, controle->y());
+      controle->setGeometry(gauche, controle->y(), Twips::EnPixels(largeurAdversaire, dpi),
+                            controle->height());
     controle->setVisible(adversaire);
   }
-  // Under both columns when both are shown.
-  if (visible)
-    BilanPartie->resize(
-        Twips::EnPixels(adversaire ? largeur + EcartAdversaire + LargeurAdversaire : largeur, dpi),
-        BilanPartie->height());
-  if (visible)
+  // Under both columns when both are shown, as tall as its lines need.
+  if (visible) {
+    const int largeurBilan =
+        Twips::EnPixels(adversaire ? largeur + EcartAdversaire + largeurAdversaire : largeur, dpi);
+    BilanPartie->resize(largeurBilan, std::max(Twips::EnPixels(600, dpi),
+                                               BilanPartie->heightForWidth(largeurBilan)));
     for (int k = 0; k < Manche::NombreJeux; ++k)
       MontrerRecap(k);
+  }
 }
 
 void Depart::BarreBoutons_ButtonClick(const QString &cle) {
@@ -679,6 +685,7 @@ void Depart::MontrerBilan(qint16 total, std::optional<int> meilleur) {
     bilan += (bilan.isEmpty() ? QString() : QStringLiteral("\n")) + duel;
   BilanPartie->setText(bilan);
   BilanPartie->setAccessibleDescription(bilan);
+  DisposerMeilleurs();
   Score->setToolTip(bilan);
   Score->setAccessibleDescription(bilan);
 }

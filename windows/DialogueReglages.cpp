@@ -1,6 +1,7 @@
 #include "windows/DialogueReglages.h"
 
 #include "platform/Plateforme.h"
+#include "rules/Adversaire.h"
 #include "rules/Globales.h"
 #include "rules/Preferences.h"
 #include "windows/Disposition.h"
@@ -58,16 +59,18 @@ DialogueReglages::DialogueReglages(const Preferences &preferences, QWidget *pare
   rival->setObjectName(QStringLiteral("GroupeAdversaire"));
   auto *niveaux = new QVBoxLayout(rival);
   m_adversaire = new QButtonGroup(this);
-  const std::pair<int, const char *> adversaires[] = {
-      {0, "&Pas d'adversaire"},
-      {1, "&Débutant : environ 50 % du meilleur possible"},
-      {2, "A&mateur : environ 65 % du meilleur possible"},
-      {3, "&Confirmé : environ 80 % du meilleur possible"},
-      {4, "C&hampion : environ 92 % du meilleur possible"},
+  // Each level with its mnemonic and the share of the best it aims at.
+  const std::pair<int, QString> adversaires[] = {
+      {0, QStringLiteral("&Pas d'adversaire")}, {1, QStringLiteral("&Débutant")},
+      {2, QStringLiteral("A&mateur")},          {3, QStringLiteral("&Confirmé")},
+      {4, QStringLiteral("C&hampion")},
   };
-  for (const auto &[niveau, texte] : adversaires) {
-    auto *bouton = new QRadioButton(
-        QString::fromUtf8(texte).replace(QStringLiteral(" %"), QStringLiteral("\u00a0%")), rival);
+  for (const auto &[niveau, nom] : adversaires) {
+    QString texte = nom;
+    if (const std::optional<Adversaire::Niveau> n = Adversaire::NiveauDe(niveau))
+      texte += QStringLiteral(" : environ %1\u00a0% du meilleur possible")
+                   .arg(qRound(100 * Adversaire::Cible(*n)));
+    auto *bouton = new QRadioButton(texte, rival);
     bouton->setObjectName(QStringLiteral("Adversaire%1").arg(niveau));
     bouton->setFont(Disposition::Police(9.75, false));
     m_adversaire->addButton(bouton, niveau);

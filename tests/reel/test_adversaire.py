@@ -25,7 +25,8 @@ from bureau import verifier  # noqa: E402
 from test_manche import guide  # noqa: E402
 from test_statistiques import MANCHES, Historique  # noqa: E402
 
-COUP = re.compile(r"^Champion (?:a joué ([A-Z]+) : (\d+) points\.|n'a trouvé aucun mot : 0 points\.)$")
+COUP = re.compile(r"^L'adversaire \(Champion\) (?:a joué ([A-Z]+) : (\d+) points\."
+                  r"|n'a trouvé aucun mot\.)$")
 
 
 class Duel(Historique):
@@ -41,16 +42,17 @@ class Duel(Historique):
         self.lancer()
 
     def cellule(self, k):
-        """The opponent's cell of round k + 1 once it is played: its text and
-        the row's description; None before."""
-        def lue(racine):
-            for noeud in racine.tous():
-                if noeud.role == "label" and noeud.montre and noeud.nom and \
-                        noeud.description.endswith("points.") and \
-                        COUP.match(noeud.description.split("\n")[-1]) and \
-                        (noeud.nom == "aucun mot" or re.match(r"^[A-Z]+ \(\d\)$", noeud.nom)):
-                    yield noeud
-        return self.attendre(lambda r: list(lue(r))[k] if len(list(lue(r))) > k else None,
+        """The opponent's cell of round k + 1 once it is played: the rightmost
+        of the row's cells, all of which end their description with its
+        word; None before."""
+        def rangees(racine):
+            cellules = [n for n in racine.tous() if n.role == "label" and n.montre and
+                        COUP.match(n.description.split("\n")[-1])]
+            par_rangee = collections.defaultdict(list)
+            for n in cellules:
+                par_rangee[n.etendue[1]].append(n)
+            return [max(par_rangee[y], key=lambda n: n.etendue[0]) for y in sorted(par_rangee)]
+        return self.attendre(lambda r: rangees(r)[k] if len(rangees(r)) > k else None,
                              f"the opponent's word of round {k + 1}")
 
     def verifier_coup(self, k):
@@ -85,9 +87,10 @@ class Duel(Historique):
 
     def bilan(self):
         adverse = sum(self.coups)
-        issue = ("vous gagnez !" if self.total > adverse else "Champion gagne."
+        issue = ("vous gagnez !" if self.total > adverse else "il gagne."
                  if self.total < adverse else "égalité.")
-        ligne = f"Vous {self.total} points, Champion {adverse} points : {issue}"
+        ligne = (f"Vous avez {self.total} points, l'adversaire (Champion) {adverse} points : "
+                 f"{issue}")
         racine = self.attendre(lambda r: r if any(ligne in n.nom for n in r.tous()
                                                   if n.role == "label" and n.montre) else None,
                                f"the end line {ligne!r}")
