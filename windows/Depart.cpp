@@ -60,6 +60,16 @@ const std::pair<const char *, void (Partie::*)()> CommandesJeu[] = {
 
 constexpr int PositionSon = 13, PositionMessage = 14;
 
+// A cell's tooltip and description, set only when they change: each change
+// is an event a screen reader has to handle, and a new game refreshes every
+// row.
+void Decrire(QWidget *controle, const QString &texte) {
+  if (controle->toolTip() != texte)
+    controle->setToolTip(texte);
+  if (controle->accessibleDescription() != texte)
+    controle->setAccessibleDescription(texte);
+}
+
 // The twips of the column beside the recap, and the least width that shows it.
 constexpr double GaucheMeilleurs = 11880, LargeurMinMeilleurs = 2400, LargeurMaxMeilleurs = 6000;
 // The opponent's column, right of it, and the gap between them.
@@ -304,10 +314,10 @@ void Depart::SuivrePartie() {
       MontrerRecap(k);
       return;
     }
-    // A new game: its opponent, or none, and its column with it.
-    DisposerMeilleurs();
-    for (int jeu = 0; jeu < Manche::NombreJeux; ++jeu)
-      MontrerRecap(jeu);
+    // A new game: its opponent, or none, and its column with it; the rows
+    // are refreshed by the game itself.
+    if (TitreAdversaire->isHidden() == m_duel.Niveau().has_value())
+      DisposerMeilleurs();
   });
   connect(partie, &Partie::PartieTerminee, this, [this](qint16 total, std::optional<int> meilleur) {
     MontrerBilan(total, meilleur);
@@ -670,10 +680,8 @@ void Depart::MontrerRecap(int k) {
   if (const QString coup = m_duel.TexteComplet(k); !coup.isEmpty())
     description += (description.isEmpty() ? QString() : QStringLiteral("\n")) + coup;
   for (QLabel *cellule :
-       {RecapTirages[k], RecapSolutions[k], RecapPoints[k], meilleurs, adversaire}) {
-    cellule->setToolTip(description);
-    cellule->setAccessibleDescription(description);
-  }
+       {RecapTirages[k], RecapSolutions[k], RecapPoints[k], meilleurs, adversaire})
+    Decrire(cellule, description);
 }
 
 // At the end of a game, its total against the best the ten draws allowed,
@@ -684,18 +692,16 @@ void Depart::MontrerBilan(qint16 total, std::optional<int> meilleur) {
   if (const QString duel = m_duel.Bilan(total); !duel.isEmpty())
     bilan += (bilan.isEmpty() ? QString() : QStringLiteral("\n")) + duel;
   BilanPartie->setText(bilan);
-  BilanPartie->setAccessibleDescription(bilan);
+  if (BilanPartie->accessibleDescription() != bilan)
+    BilanPartie->setAccessibleDescription(bilan);
   DisposerMeilleurs();
-  Score->setToolTip(bilan);
-  Score->setAccessibleDescription(bilan);
+  Decrire(Score, bilan);
 }
 
 void Depart::EffacerBilan() {
   BilanPartie->clear();
-  for (QLabel *bilan : {BilanPartie, Score}) {
-    bilan->setToolTip(QString());
-    bilan->setAccessibleDescription(QString());
-  }
+  for (QLabel *bilan : {BilanPartie, Score})
+    Decrire(bilan, QString());
 }
 
 void Depart::OuvrirEnregistre(qint16 total) {

@@ -2,8 +2,9 @@
 """A game played blind: Debian's Orca runs with its default settings, the
 game is played by keyboard alone, and what Orca spoke is read from its own
 debug log ("SPEECH OUTPUT" lines): each letter drawn, the whole draw, the
-countdown, the word typed, the verdict, the longest words after the round
-and, at the end of the game, its total.
+countdown, the word typed, the verdict, the longest words after the round,
+the opponent's word (the Champion plays), and at the end of the game its
+total, the opponent's and who won.
 
 Usage: test_orca.py VOCADIX VOCADIX.DAT MOTS.TXT
 """
@@ -51,6 +52,9 @@ class Aveugle:
             self.journal_orca) else None, "Orca to start")
         time.sleep(3)
         dossier = self.seance.dossier_programme(self.executable, self.base)
+        # Against the Champion: its words are spoken too.
+        with open(os.path.join(dossier, "Preferences.ini"), "w", encoding="ascii") as f:
+            f.write("temps=45\nadversaire=4\n")
         self.programme = bureau.Programme(self.ecran, dossier)
         self.ecran.activer(self.programme.fenetre_principale())
         self.attendre(guide("Cliquez sur Nouvelle partie"), "the game's window")
@@ -142,6 +146,11 @@ class Aveugle:
         self.entendu(rf"Jeu n° 1 : {len(self.mot)} points\. Mots les plus longs possibles : "
                      r"\d+ lettres?\.", "the round's points and longest words")
         self.entendu(rf"Partie terminée : {len(self.mot)} points\.", "the game's total")
+        self.entendu(r"L'adversaire \(Champion\) (a joué [A-Z]+ : \d+ points|n'a trouvé aucun "
+                     r"mot)\.", "the opponent's word of the first round")
+        self.entendu(rf"Partie terminée : {len(self.mot)} points\..* L'adversaire \(Champion\) a "
+                     r"\d+ points : (vous gagnez !|il gagne\.|égalité\.)",
+                     "the opponent's total and who won")
         self.entendu(r"Parties jouées : 1\b", "the statistics' first figure")
         self.entendu(r"Dernière partie : \d+\u00a0%", "the first line of the chart of shares")
 
