@@ -10,6 +10,7 @@ PAQUETS=(
   qt6-charts-dev libqt6opengl6-dev          # statistics charts (their CMake files need OpenGL's)
   qt6-translations-l10n                     # Qt's own texts in French
   libsqlcipher-dev libx11-dev               # game database, keyboard lights
+  zlib1g-dev                                # dictzip texts of the dictionaries
   fonts-liberation2                         # Arial-compatible fonts
   xvfb xauth openbox xdotool x11-utils imagemagick   # real-window tests
   dbus at-spi2-core python3-pyatspi         # reading the real window's widgets

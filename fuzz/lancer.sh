@@ -3,7 +3,8 @@
 # how many inputs it tried. The corpus it grows and anything it finds stay in
 # the build folder; a finding worth keeping becomes a seed and a test.
 #
-#   bash fuzz/lancer.sh BUILD TARGET SECONDS      (TARGET: wave, reglages, listemots, source)
+#   bash fuzz/lancer.sh BUILD TARGET SECONDS
+#   (TARGET: wave, reglages, listemots, source, index_stardict, dictzip)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 construction=$1 cible=$2 secondes=$3
