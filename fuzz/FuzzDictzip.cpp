@@ -3,7 +3,7 @@
 // bounds.
 
 #include "Exiger.h"
-#include "Stardict.h"
+#include "data/Stardict.h"
 
 #include <QBuffer>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // are non-empty headwords in StarDict's order, each found again by a search.
 
 #include "Exiger.h"
-#include "Stardict.h"
+#include "data/Stardict.h"
 
 #include <cstdint>
 
