@@ -75,7 +75,8 @@ public:
   // The bytes [debut, debut + taille) of the uncompressed text.
   std::optional<QByteArray> Lire(quint64 debut, quint32 taille, QString *erreur);
 
-  quint64 Longueur() const { return quint64(m_tailleMorceau) * m_debuts.size(); }
+  // At most: the last chunk may be shorter.
+  quint64 Longueur() const { return quint64(m_tailleMorceau) * (m_debuts.size() - 1); }
 
 private:
   std::optional<QByteArray> Morceau(qsizetype i, QString *erreur);

@@ -153,6 +153,12 @@ private Q_SLOTS:
     QVERIFY(refuse);
 
     const auto sain = Ouvrir(d.dz, &erreur);
+    // The text's length rounded up to its chunks, and not a chunk more (the
+    // articles end inside their last chunk).
+    QVERIFY(d.texte.size() % 16 != 0);
+    QCOMPARE(sain->Longueur(), quint64((d.texte.size() + 15) / 16 * 16));
+    QVERIFY(!sain->Lire(sain->Longueur() - 1, 1, &erreur));
+    QVERIFY(!sain->Lire(sain->Longueur(), 1, &erreur));
     QVERIFY(!sain->Lire(quint64(d.texte.size()) + 100, 4, &erreur));
     QVERIFY(erreur.contains(u"hors du texte"_qs));
     QVERIFY(!sain->Lire(0, 0, &erreur));
