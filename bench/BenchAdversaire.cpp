@@ -14,6 +14,7 @@
 #include "rules/Adversaire.h"
 #include "rules/Solveur.h"
 #include "rules/Tirage.h"
+#include "tests/ParcoursNaif.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -37,19 +38,9 @@ int Voyelles(QRandomGenerator &alea) {
   return d == 0 ? 3 : d == 3 ? 5 : 4;
 }
 
-// Nine letters from the game's pools, the vowels among them in any place.
 QString Tirer(QRandomGenerator &alea) {
-  Tirage tirage;
-  tirage.NouveauJeu();
-  const auto aleatoire = [&alea] { return alea.generateDouble(); };
-  int voyelles = Voyelles(alea);
-  QString lettres;
-  for (int i = 0; i < 9; ++i) {
-    const bool voyelle = int(alea.bounded(9 - i)) < voyelles;
-    voyelles -= voyelle;
-    lettres += tirage.Tirer(voyelle ? Tirage::Sorte::Voyelle : Tirage::Sorte::Consonne, aleatoire);
-  }
-  return lettres;
+  const int voyelles = Voyelles(alea);
+  return ParcoursNaif::TirerAvecVoyelles(alea, voyelles);
 }
 
 // A round as the model sees it: each word's length, how common it is and

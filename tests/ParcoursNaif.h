@@ -22,6 +22,20 @@ inline QString TirerNeufLettres(QRandomGenerator &alea) {
   return lettres;
 }
 
+// Nine letters from the game's pools as a player draws them, `voyelles` of
+// them vowels, in any place.
+inline QString TirerAvecVoyelles(QRandomGenerator &alea, int voyelles) {
+  Tirage tirage;
+  const auto aleatoire = [&alea] { return alea.generateDouble(); };
+  QString lettres;
+  for (int i = 0; i < 9; ++i) {
+    const bool voyelle = int(alea.bounded(9 - i)) < voyelles;
+    voyelles -= voyelle;
+    lettres += tirage.Tirer(voyelle ? Tirage::Sorte::Voyelle : Tirage::Sorte::Consonne, aleatoire);
+  }
+  return lettres;
+}
+
 // Whether `mot` can be spelt with the letters counted in `compte`.
 inline bool Tient(const QString &mot, std::array<int, 26> compte) {
   for (const QChar c : mot) {

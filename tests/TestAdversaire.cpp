@@ -9,6 +9,7 @@
 #include "rules/Duel.h"
 #include "tests/BancPartie.h"
 #include "tests/BaseEssai.h"
+#include "tests/ParcoursNaif.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -25,17 +26,8 @@ constexpr std::array<Niveau, 4> Niveaux = {Niveau::Debutant, Niveau::Amateur, Ni
 
 // Nine letters as the game draws them: from its pools, three to five vowels.
 QString Tirer(QRandomGenerator &alea) {
-  Tirage tirage;
-  tirage.NouveauJeu();
-  const auto aleatoire = [&alea] { return alea.generateDouble(); };
-  int voyelles = 3 + int(alea.bounded(3));
-  QString lettres;
-  for (int i = 0; i < 9; ++i) {
-    const bool voyelle = int(alea.bounded(9 - i)) < voyelles;
-    voyelles -= voyelle;
-    lettres += tirage.Tirer(voyelle ? Tirage::Sorte::Voyelle : Tirage::Sorte::Consonne, aleatoire);
-  }
-  return lettres;
+  const int voyelles = 3 + int(alea.bounded(3));
+  return ParcoursNaif::TirerAvecVoyelles(alea, voyelles);
 }
 
 bool SEcritAvec(QString mot, QString tirage) {
