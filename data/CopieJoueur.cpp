@@ -63,7 +63,7 @@ void Attacher(MoteurBase &base, const QString &modele) {
 }
 
 // The template's dictionary in place of the copy's, in one transaction: the
-// dictionary and how common its words are replaced whole or not at all, and
+// dictionary and what goes with its words replaced whole or not at all, and
 // the scores never touched.
 // The transaction takes the write lock by its first write, on the copy
 // alone: BEGIN IMMEDIATE would ask one of the template too, which an
@@ -74,16 +74,23 @@ void Renouveler(MoteurBase &base, const QString &modele, qlonglong empreinte) {
     base.Ecrire(QStringLiteral("BEGIN"));
     base.Ecrire(QStringLiteral("DELETE FROM DICO"));
     base.Ecrire(QStringLiteral("INSERT INTO DICO SELECT NOM FROM modele.DICO"));
-    // How common the words are goes with them, when the template has it.
-    const bool communs = !base.Lire(QStringLiteral("SELECT 1 FROM modele.sqlite_master WHERE "
-                                                   "type = 'table' AND name = 'COMMUNS'"))
-                              .lignes.isEmpty();
-    base.Ecrire(QStringLiteral("CREATE TABLE IF NOT EXISTS main.COMMUNS (NOM TEXT PRIMARY KEY, "
-                               "INDICE INTEGER) WITHOUT ROWID"));
-    base.Ecrire(QStringLiteral("DELETE FROM main.COMMUNS"));
-    if (communs)
-      base.Ecrire(
-          QStringLiteral("INSERT INTO main.COMMUNS SELECT NOM, INDICE FROM modele.COMMUNS"));
+    // How common the words are, their spellings and their lemmas go with
+    // them, when the template has them.
+    const std::pair<const char *, const char *> tables[] = {
+        {"COMMUNS", "INDICE INTEGER"}, {"GRAPHIES", "GRAPHIE TEXT"}, {"LEMMES", "LEMMES TEXT"}};
+    for (const auto &[nom, colonne] : tables) {
+      const QString table = QString::fromLatin1(nom);
+      const bool presente = !base.Lire(QStringLiteral("SELECT 1 FROM modele.sqlite_master WHERE "
+                                                      "type = 'table' AND name = ?"),
+                                       {table})
+                                 .lignes.isEmpty();
+      base.Ecrire(QStringLiteral("CREATE TABLE IF NOT EXISTS main.%1 (NOM TEXT PRIMARY KEY, %2) "
+                                 "WITHOUT ROWID")
+                      .arg(table, QString::fromLatin1(colonne)));
+      base.Ecrire(QStringLiteral("DELETE FROM main.%1").arg(table));
+      if (presente)
+        base.Ecrire(QStringLiteral("INSERT INTO main.%1 SELECT * FROM modele.%1").arg(table));
+    }
     base.Ecrire(QStringLiteral("PRAGMA user_version = %1").arg(empreinte));
     base.Ecrire(QStringLiteral("COMMIT"));
   } catch (const ErreurBase &) {

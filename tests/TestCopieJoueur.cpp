@@ -76,6 +76,8 @@ private Q_SLOTS:
     modele.Executer("PRAGMA user_version = 2");
     modele.Executer("CREATE TABLE COMMUNS (NOM TEXT PRIMARY KEY, INDICE INTEGER) WITHOUT ROWID");
     modele.Executer("INSERT INTO COMMUNS VALUES ('MAISON', 87)");
+    modele.Executer("CREATE TABLE GRAPHIES (NOM TEXT PRIMARY KEY, GRAPHIE TEXT) WITHOUT ROWID");
+    modele.Executer("INSERT INTO GRAPHIES VALUES ('RUE', 'RUÉ')");
     BaseEssai copie({QStringLiteral("ANCIEN")},
                     {{QStringLiteral("ALICE"), 42, QStringLiteral("2026-01-02")}});
     copie.Executer("PRAGMA user_version = 1");
@@ -91,6 +93,16 @@ private Q_SLOTS:
                  ->Lire(QStringLiteral("SELECT NOM, INDICE FROM COMMUNS"))
                  .lignes,
              (QList<QVariantList>{{QStringLiteral("MAISON"), 87}}));
+    // So do their spellings; a table the template lacks is made empty.
+    const auto lire = [&copie](const char *sql) {
+      return MoteurBase::OuvrirBase(copie.Fichier(), false, true, BaseEssai::Connexion,
+                                    MoteurBase::Partage::Privee)
+          ->Lire(QString::fromLatin1(sql))
+          .lignes;
+    };
+    QCOMPARE(lire("SELECT NOM, GRAPHIE FROM GRAPHIES"),
+             (QList<QVariantList>{{QStringLiteral("RUE"), QStringLiteral("RUÉ")}}));
+    QCOMPARE(lire("SELECT COUNT(*) FROM LEMMES"), (QList<QVariantList>{{0}}));
     QCOMPARE(copie.Scores().size(), 1);
     QCOMPARE(copie.Scores().first().value(1).toInt(), 42);
     // The history of the player's games, like the scores.

@@ -27,10 +27,10 @@ class TestCreeBase : public QObject {
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(contenu);
   }
-  int Lancer(const QString &connexion = BaseEssai::Connexion, const QString &communs = {}) {
-    QStringList arguments = {Liste(), Base(), connexion};
-    if (!communs.isEmpty())
-      arguments << communs;
+  // With the lists that go beside the words: how common they are, then
+  // their spellings and lemmas.
+  int Lancer(const QString &connexion = BaseEssai::Connexion, const QStringList &listes = {}) {
+    const QStringList arguments = QStringList{Liste(), Base(), connexion} + listes;
     QProcess p;
     p.start(QStringLiteral(VOCADIX_CREEBASE), arguments);
     if (!p.waitForFinished(60000))
@@ -129,10 +129,10 @@ private Q_SLOTS:
       return lignes;
     };
     ecrire("CHAT 90\nCHIEN 88\n");
-    QCOMPARE(Lancer(BaseEssai::Connexion, communs), 0);
+    QCOMPARE(Lancer(BaseEssai::Connexion, {communs}), 0);
     QCOMPARE(indices(), (QStringList{"CHAT 90", "CHIEN 88"}));
     ecrire("CHAT 90\nZEBU 3\n");
-    QCOMPARE(Lancer(BaseEssai::Connexion, communs), 0);
+    QCOMPARE(Lancer(BaseEssai::Connexion, {communs}), 0);
     QCOMPARE(indices(), (QStringList{"CHAT 90", "ZEBU 3"}));
     QCOMPARE(Dictionnaire(), (QStringList{"CHAT", "CHIEN", "ZEBU"}));
 
@@ -142,9 +142,63 @@ private Q_SLOTS:
           QByteArray("CHAT\n"), QByteArray("CHAT 9 x\n"), QByteArray("CHAT 9\n\nCHIEN 2\n"),
           QByteArray("CHIEN 9\nCHAT 2\n"), QByteArray("CHAT 9\nCHAT 2\n")}) {
       ecrire(faute);
-      QVERIFY2(Lancer(BaseEssai::Connexion, communs) != 0, faute.constData());
+      QVERIFY2(Lancer(BaseEssai::Connexion, {communs}) != 0, faute.constData());
       QCOMPARE(Octets(), avant);
     }
+  }
+
+  // The accented spellings and the lemmas fill their tables; a line whose
+  // spelling is not the word's own, or out of order, stops the build and
+  // leaves the file as it was.
+  void lesGraphiesEtLesLemmesVontAvecLeDictionnaire_data() {
+    QTest::addColumn<QByteArray>("graphies");
+    QTest::addColumn<QByteArray>("lemmes");
+    QTest::addColumn<bool>("acceptees");
+    const QByteArray graphies("COEUR CŒUR\nECOLE ÉCOLE\n"),
+        lemmes("ECOLES ECOLE\nPRISES PRENDRE PRISE\n");
+    QTest::newRow("justes") << graphies << lemmes << true;
+    QTest::newRow("graphie d'un autre mot") << QByteArray("ECOLE ÉCOLES\n") << lemmes << false;
+    QTest::newRow("graphie en minuscules") << QByteArray("ECOLE école\n") << lemmes << false;
+    QTest::newRow("graphie sans accent") << QByteArray("ECOLE ECOLE\n") << lemmes << false;
+    QTest::newRow("graphie hors UTF-8") << QByteArray("ECOLE \xc9" "COLE\n") << lemmes << false;
+    QTest::newRow("graphie absente") << QByteArray("ECOLE\n") << lemmes << false;
+    QTest::newRow("graphies hors d'ordre")
+        << QByteArray("ECOLE ÉCOLE\nCOEUR CŒUR\n") << lemmes << false;
+    QTest::newRow("lemme accentué") << graphies << QByteArray("ECOLES ÉCOLE\n") << false;
+    QTest::newRow("deux espaces") << graphies << QByteArray("PRISES PRENDRE  PRISE\n") << false;
+    QTest::newRow("mot hors de la liste") << graphies << QByteArray("ecoles ECOLE\n") << false;
+  }
+  void lesGraphiesEtLesLemmesVontAvecLeDictionnaire() {
+    QFETCH(QByteArray, graphies);
+    QFETCH(QByteArray, lemmes);
+    QFETCH(bool, acceptees);
+    EcrireListe("COEUR\nECOLE\nECOLES\nPRISES\n");
+    const QString communs = m_dossier.filePath(QStringLiteral("communs.txt"));
+    const QString fichierGraphies = m_dossier.filePath(QStringLiteral("accents.txt"));
+    const QString fichierLemmes = m_dossier.filePath(QStringLiteral("lemmes.txt"));
+    for (const auto &[chemin, contenu] :
+         {std::pair{communs, QByteArray("ECOLE 80\n")}, std::pair{fichierGraphies, graphies},
+          std::pair{fichierLemmes, lemmes}}) {
+      QFile f(chemin);
+      QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(contenu);
+    }
+    QCOMPARE(Lancer(), 0);
+    const QByteArray avant = Octets();
+    QCOMPARE(Lancer(BaseEssai::Connexion, {communs, fichierGraphies, fichierLemmes}),
+             acceptees ? 0 : 1);
+    if (!acceptees) {
+      QCOMPARE(Octets(), avant);
+      return;
+    }
+    auto moteur = MoteurBase::OuvrirBase(Base(), false, true, BaseEssai::Connexion,
+                                         MoteurBase::Partage::Privee);
+    QCOMPARE(moteur->Lire(QStringLiteral("SELECT NOM, GRAPHIE FROM GRAPHIES ORDER BY NOM")).lignes,
+             (QList<QVariantList>{{QStringLiteral("COEUR"), QStringLiteral("CŒUR")},
+                                  {QStringLiteral("ECOLE"), QStringLiteral("ÉCOLE")}}));
+    QCOMPARE(moteur->Lire(QStringLiteral("SELECT NOM, LEMMES FROM LEMMES ORDER BY NOM")).lignes,
+             (QList<QVariantList>{{QStringLiteral("ECOLES"), QStringLiteral("ECOLE")},
+                                  {QStringLiteral("PRISES"), QStringLiteral("PRENDRE PRISE")}}));
   }
 
   void uneBaseAJourNEstPasReecrite() {
