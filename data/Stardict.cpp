@@ -138,6 +138,33 @@ std::vector<Stardict::Index::Article> Stardict::Index::Chercher(QByteArrayView m
   return articles;
 }
 
+std::vector<Stardict::Index::Article> Stardict::Index::ChercherVedette(QByteArrayView mot) const {
+  std::vector<Article> articles;
+  if (mot.isEmpty())
+    return articles;
+  auto i = std::lower_bound(
+      m_entrees.begin(), m_entrees.end(), mot, [this](quint32 entree, QByteArrayView cherche) {
+        return Comparer(QByteArrayView(m_octets.constData() + entree), cherche) < 0;
+      });
+  // Every headword beginning with the word, letters' case aside, follows it.
+  for (; i != m_entrees.end(); ++i) {
+    const qsizetype k = qsizetype(i - m_entrees.begin());
+    const QByteArrayView vedette = Mot(k);
+    if (vedette.size() < mot.size() ||
+        qstrnicmp(vedette.data(), mot.data(), std::size_t(mot.size())) != 0)
+      break;
+    if (!vedette.startsWith(mot))
+      continue;
+    const QByteArrayView suite = vedette.sliced(mot.size());
+    const bool numero =
+        suite.size() > 1 && suite[0] == '.' &&
+        std::all_of(suite.begin() + 1, suite.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (suite.isEmpty() || numero || suite.startsWith(", "))
+      articles.push_back(Place(k));
+  }
+  return articles;
+}
+
 std::unique_ptr<Stardict::Dictzip> Stardict::Dictzip::Ouvrir(std::unique_ptr<QIODevice> fichier,
                                                              QString *erreur) {
   const auto abime = [erreur](const QString &quoi) {

@@ -45,6 +45,9 @@ public:
   // The articles of this exact headword (UTF-8), in index order; empty
   // when the index has none.
   std::vector<Article> Chercher(QByteArrayView mot) const;
+  // The same, and those of the headword's numbered homonyms ("TORON.1") and
+  // of the headwords that add its other forms after a comma ("RENAL, ALE").
+  std::vector<Article> ChercherVedette(QByteArrayView mot) const;
 
   qsizetype Nombre() const { return qsizetype(m_entrees.size()); }
   QByteArrayView Mot(qsizetype i) const;
