@@ -74,7 +74,8 @@ void Commentaire::DireJeu(int k) {
       QStringLiteral("Jeu n° %1 : %2 points.").arg(k + 1).arg(resultat.points.value_or(0));
   if (resultat.plusLongs)
     texte +=
-        u' ' + Revelation::TexteComplet(*resultat.plusLongs, resultat.mot).replace(u'\n', u' ');
+        u' ' +
+        Revelation::TexteComplet(*resultat.plusLongs, resultat.mot, m_graphie).replace(u'\n', u' ');
   Q_EMIT Dire(texte);
 }
 
@@ -93,7 +94,7 @@ void Commentaire::SuivreDuel(const Duel &duel) {
   connect(&duel, &Duel::JeuChange, this, [this](int k) {
     if (k < 0)
       return;
-    if (const QString coup = m_duel->TexteComplet(k); !coup.isEmpty())
+    if (const QString coup = m_duel->TexteComplet(k, m_graphie); !coup.isEmpty())
       Q_EMIT Dire(coup);
   });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/Revelation.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -25,6 +27,8 @@ public:
   void LireTirage();
   // Says what the opponent of the games plays, once each round is over.
   void SuivreDuel(const Duel &duel);
+  // The words said with their accents, as they are shown.
+  void DefinirGraphie(Revelation::Graphie graphie) { m_graphie = std::move(graphie); }
 
   // The seconds left at which the countdown is said.
   static bool DecompteDit(int secondes);
@@ -41,5 +45,6 @@ private:
 
   const Partie &m_partie;
   QPointer<const Duel> m_duel;
+  Revelation::Graphie m_graphie;
   QString m_motDit; // the marked word last said
 };

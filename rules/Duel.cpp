@@ -94,23 +94,23 @@ QString Duel::Nom() const {
   return QStringLiteral("l'adversaire (%1)").arg(m_niveau ? Adversaire::Nom(*m_niveau) : QString());
 }
 
-QString Duel::TexteCourt(int k) const {
+QString Duel::TexteCourt(int k, const Revelation::Graphie &graphie) const {
   const std::optional<QString> &mot = Mot(k);
   if (!mot)
     return {};
   if (mot->isEmpty())
     return QStringLiteral("aucun mot");
-  return QStringLiteral("%1 (%2)").arg(*mot).arg(mot->size());
+  return QStringLiteral("%1 (%2)").arg(Revelation::Ecrire(graphie, *mot)).arg(mot->size());
 }
 
-QString Duel::TexteComplet(int k) const {
+QString Duel::TexteComplet(int k, const Revelation::Graphie &graphie) const {
   const std::optional<QString> &mot = Mot(k);
   if (!m_niveau || !mot)
     return {};
-  QString texte =
-      mot->isEmpty()
-          ? QStringLiteral("%1 n'a trouvé aucun mot.").arg(Nom())
-          : QStringLiteral("%1 a joué %2 : %3 points.").arg(Nom(), *mot).arg(mot->size());
+  QString texte = mot->isEmpty() ? QStringLiteral("%1 n'a trouvé aucun mot.").arg(Nom())
+                                 : QStringLiteral("%1 a joué %2 : %3 points.")
+                                       .arg(Nom(), Revelation::Ecrire(graphie, *mot))
+                                       .arg(mot->size());
   texte[0] = texte[0].toUpper();
   return texte;
 }

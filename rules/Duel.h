@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/Adversaire.h"
+#include "rules/Revelation.h"
 
 #include <QObject>
 #include <QString>
@@ -45,10 +46,10 @@ public:
 
   // For the recap's cell: "MOIRES (6)", or "aucun mot"; empty when the
   // round was not played.
-  QString TexteCourt(int k) const;
+  QString TexteCourt(int k, const Revelation::Graphie &graphie = {}) const;
   // For a tooltip or a screen reader:
   // "L'adversaire (Confirmé) a joué MOIRES : 6 points."
-  QString TexteComplet(int k) const;
+  QString TexteComplet(int k, const Revelation::Graphie &graphie = {}) const;
   // At the end of a game: both totals and who won, in one line; nothing
   // when the opponent could not play every round the player did.
   QString Bilan(int totalJoueur) const;

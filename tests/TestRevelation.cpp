@@ -4,10 +4,12 @@
 
 #include "rules/Revelation.h"
 #include "tests/FenetreEssai.h"
+#include "windows/FenetreDefinitions.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -37,7 +39,15 @@ void Opposer(FenetreEssai &essai) {
 class TestRevelation : public QObject {
   Q_OBJECT
 
+  // No dictionary of definitions on the test's machine, whatever is installed.
+  QTemporaryDir m_sansLittre;
+
 private Q_SLOTS:
+  void initTestCase() {
+    qputenv("XDG_DATA_HOME", m_sansLittre.path().toUtf8());
+    qputenv("XDG_DATA_DIRS", m_sansLittre.path().toUtf8());
+  }
+
   // A draw whose longest word has one letter (A, O, Y) says so in the singular.
   void laLongueurSAccordeAuNombreDeLettres_data() {
     QTest::addColumn<QStringList>("plusLongs");
@@ -271,6 +281,102 @@ private Q_SLOTS:
     QCOMPARE(essai.Texte(QStringLiteral("BilanPartie")),
              QStringLiteral("Votre total : 60 points\nMeilleur possible : 60 points"));
     QVERIFY(essai.Texte(QStringLiteral("RecapAdversaire0")).isEmpty());
+  }
+
+  // The revealed words with their accents, the player's own as he played
+  // it; a click on one of them, Ctrl+D, Enter on the revealed cell or a
+  // link of the band that stands for the hidden column opens the window of
+  // definitions on the word meant.
+  void lesMotsRevelesMenentALeurDefinition_data() {
+    QTest::addColumn<QString>("geste");
+    QTest::addColumn<QString>("montre");
+    QTest::newRow("clic sur un mot révélé") << "clic NOIRES"
+                                            << "NOIRES";
+    QTest::newRow("clic sur le premier") << "clic MAISON"
+                                         << "MAISON";
+    QTest::newRow("clic sur votre mot") << "clic solution"
+                                        << "MAISON";
+    QTest::newRow("Ctrl+D") << "Ctrl+D"
+                            << "MAISON";
+    QTest::newRow("Entrée sur la cellule") << "Entrée"
+                                           << "MAISON";
+    QTest::newRow("lien du bandeau") << "bandeau"
+                                     << "ANIMES";
+  }
+  void lesMotsRevelesMenentALeurDefinition() {
+    QFETCH(QString, geste);
+    QFETCH(QString, montre);
+    FenetreEssai essai({"ANIMES", "MAISON", "NOIRES", "RUE"});
+    essai.base.Executer("CREATE TABLE GRAPHIES (NOM TEXT PRIMARY KEY, GRAPHIE TEXT) WITHOUT ROWID");
+    essai.base.Executer("INSERT INTO GRAPHIES VALUES ('ANIMES', 'ANIMÉS'), ('MAISON', 'MAÎSON')");
+    const bool etroite = geste == QLatin1String("bandeau");
+    if (etroite)
+      essai.plateforme.largeurTwips = 12000;
+    QVERIFY(essai.ChargerEtMontrer(etroite ? 800 : 1280));
+    QStringList vus;
+    essai.plateforme.pendantDialogue = [&vus](QDialog &dialogue) {
+      if (auto *definitions = qobject_cast<FenetreDefinitions *>(&dialogue))
+        vus << definitions->MotMontre();
+      return int(QDialog::Rejected);
+    };
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    essai.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    essai.Clic(QStringLiteral("Verification"));
+    QLabel *cellule = essai.Etiquette(QStringLiteral("RecapMeilleurs0"));
+    QLabel *bandeau = essai.Etiquette(QStringLiteral("DerniersMots"));
+    QCOMPARE(bandeau->isHidden(), !etroite);
+    QVERIFY(Bulle(essai, QStringLiteral("RecapSolutions0"))
+                .startsWith(QStringLiteral("Mots les plus longs possibles : 6 lettres.\nMAÎSON, "
+                                           "ANIMÉS, NOIRES.")));
+    QCOMPARE(essai.Texte(QStringLiteral("RecapSolutions0")), QStringLiteral("MAISON"));
+
+    const auto cliquer = [](QLabel *label, const QString &mot) {
+      const QString texte = label->text();
+      const int x = label->contentsRect().left() +
+                    label->fontMetrics().horizontalAdvance(texte.left(texte.indexOf(mot) + 1));
+      QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(x, label->height() / 2));
+    };
+    if (geste == QLatin1String("clic NOIRES") || geste == QLatin1String("clic MAISON")) {
+      QCOMPARE(cellule->text(), QStringLiteral("6 : MAÎSON (votre mot), ANIMÉS, NOIRES"));
+      cliquer(cellule, geste == QLatin1String("clic NOIRES") ? QStringLiteral("NOIRES")
+                                                             : QStringLiteral("MAÎSON"));
+    } else if (geste == QLatin1String("clic solution")) {
+      cliquer(essai.Etiquette(QStringLiteral("RecapSolutions0")), QStringLiteral("MAISON"));
+    } else if (geste == QLatin1String("Ctrl+D")) {
+      QTest::keyClick(&essai.Fenetre(), Qt::Key_D, Qt::ControlModifier);
+    } else if (geste == QStringLiteral("Entrée")) {
+      QCOMPARE(cellule->focusPolicy(), Qt::TabFocus);
+      // Not yet revealed, the next row's cell takes no focus.
+      QCOMPARE(essai.Etiquette(QStringLiteral("RecapMeilleurs1"))->focusPolicy(), Qt::NoFocus);
+      cellule->setFocus();
+      QTest::keyClick(cellule, Qt::Key_Return);
+    } else {
+      QVERIFY(bandeau->text().contains(QStringLiteral(">ANIMÉS</a>")));
+      QVERIFY(bandeau->accessibleDescription().contains(QStringLiteral("ANIMÉS")));
+      Q_EMIT bandeau->linkActivated(QStringLiteral("ANIMES"));
+    }
+    QCOMPARE(vus, QStringList{montre});
+    QCOMPARE(essai.plateforme.dialogues.count(QStringLiteral("Definitions")), 1);
+  }
+
+  // During a round, Enter still stops it, whichever revealed cell has the
+  // focus; nothing else opens.
+  void entreePendantUnJeuArreteToujours() {
+    FenetreEssai essai(Mots);
+    QVERIFY(essai.ChargerEtMontrer(1280));
+    essai.Clic(QStringLiteral("NouvellePartie"));
+    essai.JouerJusquALArret(QStringLiteral("MAISONRUE"), 6);
+    essai.Clic(QStringLiteral("Verification"));
+    essai.Clic(QStringLiteral("NouveauJeu"));
+    essai.Tirer(QStringLiteral("NOIRESMAU"));
+    essai.Fenetre().Lettre_DblClick(5);
+    QLabel *cellule = essai.Etiquette(QStringLiteral("RecapMeilleurs0"));
+    cellule->setFocus();
+    QVERIFY(essai.Actif(QStringLiteral("Stop")));
+    QTest::keyClick(cellule, Qt::Key_Return);
+    QVERIFY(!essai.Actif(QStringLiteral("Stop")));
+    QVERIFY(essai.Actif(QStringLiteral("Verification")));
+    QVERIFY(!essai.plateforme.dialogues.contains(QStringLiteral("Definitions")));
   }
 
   void lesMotsRevelesSontAcceptesParLaVerification() {

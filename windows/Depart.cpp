@@ -16,6 +16,7 @@
 #include "windows/DialogueReglages.h"
 #include "windows/Disposition.h"
 #include "windows/Enregistre.h"
+#include "windows/FenetreDefinitions.h"
 #include "windows/FenetreStatistiques.h"
 #include "windows/PanneauLettres.h"
 #include "windows/Scores.h"
@@ -30,7 +31,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -245,9 +248,22 @@ void Depart::CreerControles() {
   connect(VoirStatistiques, &QToolButton::clicked, this,
           [this] { BarreBoutons_ButtonClick(QStringLiteral("Statistiques")); });
 
+  // Under the recap, where its fourth column has no room: the last round's
+  // longest words, each leading to its definition.
+  DerniersMots = Etiquette(QStringLiteral("DerniersMots"), 6360, 7620, 5535, 330);
+  DerniersMots->setFont(Police(9.75));
+  DerniersMots->setTextFormat(Qt::RichText);
+  DerniersMots->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  DerniersMots->setFocusPolicy(Qt::TabFocus);
+  DerniersMots->hide();
+  connect(DerniersMots, &QLabel::linkActivated, this, [this](const QString &mot) {
+    m_partie.Executer([this, mot] { ProcDefinitions(m_dernierJeu, mot); });
+  });
+
   m_annonce = new Annonce(m_surface);
   connect(&m_commentaire, &Commentaire::Dire, m_annonce, &Annonce::Dire);
   m_commentaire.SuivreDuel(m_duel);
+  m_commentaire.DefinirGraphie([this](const QString &mot) { return Graphie(mot); });
   // The guidance line too, while it is shown.
   connect(&m_partie, &Partie::GuidageChange, this, [this](const QString &texte) {
     if (!texte.isEmpty() && !Message->isHidden() && std::exchange(m_guidageDit, texte) != texte)
@@ -277,6 +293,12 @@ void Depart::RelierCommandes() {
   }
   for (const int position : {PositionSon, PositionMessage})
     Relier(BarreBoutons->Bouton(position), [this, position] { Basculer(position); });
+  // The definitions of the last round's words, from anywhere in the window.
+  auto *definitions = new QAction(QStringLiteral("Définitions des mots"), this);
+  definitions->setObjectName(QStringLiteral("Definitions"));
+  definitions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  addAction(definitions);
+  Relier(definitions, [this] { ProcDefinitions(); });
   // Quitting never waits.
   connect(BarreBoutons->Bouton(QStringLiteral("Quitter")), &QAction::triggered, this,
           &Depart::Terminer);
@@ -346,6 +368,7 @@ bool Depart::Form_Load() {
   m_correcteur.DefinirFichier(G.FichierBase());
   m_resolveur.DefinirFichier(G.FichierBase());
   m_historique.DefinirFichier(G.FichierBase());
+  m_formes.DefinirFichier(G.FichierBase());
 
   const Preferences preferences = Preferences::Lire(G.FichierPreferences());
   m_partie.DefinirTemps(preferences.Temps);
@@ -453,6 +476,139 @@ void Depart::DisposerMeilleurs() {
     for (int k = 0; k < Manche::NombreJeux; ++k)
       MontrerRecap(k);
   }
+  MontrerDerniers();
+}
+
+std::optional<std::pair<int, QString>> Depart::MotSous(QObject *objet, int x) const {
+  for (int k = 0; k < Manche::NombreJeux; ++k) {
+    const bool joueur = objet == RecapSolutions[k], meilleurs = objet == RecapMeilleurs[k];
+    if (!joueur && !meilleurs && objet != RecapAdversaire[k])
+      continue;
+    const Manche::Resultat &resultat = m_partie.Modele().ResultatJeu(k);
+    if (!resultat.plusLongs)
+      return std::nullopt;
+    const QStringList montres = Revelation::Montres(*resultat.plusLongs, resultat.mot);
+    QString mot = montres.value(0);
+    if (joueur && !resultat.mot.isEmpty())
+      mot = resultat.mot;
+    else if (!joueur && !meilleurs && !m_duel.Mot(k).value_or(QString()).isEmpty())
+      mot = *m_duel.Mot(k);
+    if (meilleurs) {
+      // The word the pointer is on, as the cell writes them one after the other.
+      const QLabel *cellule = RecapMeilleurs[k];
+      const QString texte = cellule->text();
+      qsizetype depuis = 0;
+      for (const QString &montre : montres) {
+        const QString ecrit = Graphie(montre);
+        const qsizetype position = texte.indexOf(ecrit, depuis);
+        if (position < 0)
+          break;
+        depuis = position + ecrit.size();
+        mot = montre;
+        const int fin = cellule->contentsRect().left() +
+                        cellule->fontMetrics().horizontalAdvance(texte.left(depuis + 1));
+        if (x <= fin)
+          break;
+      }
+    }
+    return std::make_pair(k, mot);
+  }
+  return std::nullopt;
+}
+
+// A click on a word of a played round opens its definition; Tab reaches the
+// revealed words and Enter opens them, as long as Enter has no round to
+// stop or verify.
+bool Depart::FiltrerRecap(QObject *objet, QEvent *evenement) {
+  const QEvent::Type type = evenement->type();
+  const bool touche = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
+  if (!touche && type != QEvent::MouseButtonRelease && type != QEvent::FocusIn &&
+      type != QEvent::FocusOut)
+    return false;
+  if (!objet->isWidgetType() || static_cast<QWidget *>(objet)->parentWidget() != m_surface)
+    return false;
+  const auto cellule = std::find(RecapMeilleurs.cbegin(), RecapMeilleurs.cend(), objet);
+  if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+    if (cellule != RecapMeilleurs.cend())
+      (*cellule)->setFrameStyle(type == QEvent::FocusIn ? QFrame::Box | QFrame::Plain
+                                                        : QFrame::NoFrame);
+    return false;
+  }
+  if (type == QEvent::MouseButtonRelease) {
+    const auto *souris = static_cast<QMouseEvent *>(evenement);
+    if (souris->button() != Qt::LeftButton)
+      return false;
+    const std::optional<std::pair<int, QString>> mot = MotSous(objet, int(souris->position().x()));
+    if (!mot)
+      return false;
+    m_partie.Executer([this, mot] { ProcDefinitions(mot->first, mot->second); });
+    return true;
+  }
+  const auto *clavier = static_cast<QKeyEvent *>(evenement);
+  if ((clavier->key() != Qt::Key_Return && clavier->key() != Qt::Key_Enter) ||
+      (clavier->modifiers() & ~Qt::KeypadModifier))
+    return false;
+  if (objet != DerniersMots && cellule == RecapMeilleurs.cend())
+    return false;
+  if (BarreBoutons->Actif(QStringLiteral("Stop")) ||
+      BarreBoutons->Actif(QStringLiteral("Verification")))
+    return false;
+  if (type == QEvent::ShortcutOverride) {
+    evenement->accept();
+    return true;
+  }
+  // The band's own link, under the keyboard's focus, opens itself.
+  if (objet == DerniersMots)
+    return false;
+  if (const auto mot = MotSous(objet, 0))
+    m_partie.Executer([this, mot] { ProcDefinitions(mot->first, mot->second); });
+  return true;
+}
+
+void Depart::ProcDefinitions(int k, const QString &mot) {
+  // Every word of the rounds played, where it came from beside it; shown
+  // first, the word asked for, else the first revealed word of its round,
+  // or of the last round.
+  QList<FenetreDefinitions::Mot> mots;
+  int choisi = -1, premierDuJeu = -1;
+  for (int j = 0; j < Manche::NombreJeux; ++j) {
+    const Manche::Resultat &resultat = m_partie.Modele().ResultatJeu(j);
+    if (!resultat.plusLongs)
+      continue;
+    QList<std::pair<QString, QStringList>> jeu;
+    const auto ajouter = [&jeu](const QString &m, const QString &role) {
+      if (m.isEmpty())
+        return;
+      for (auto &deja : jeu)
+        if (deja.first == m) {
+          deja.second << role;
+          return;
+        }
+      jeu.append({m, {role}});
+    };
+    ajouter(resultat.mot, QStringLiteral("votre mot"));
+    const QStringList montres = Revelation::Montres(*resultat.plusLongs, resultat.mot);
+    for (const QString &plusLong : montres)
+      ajouter(plusLong, QStringLiteral("un des plus longs"));
+    if (m_duel.Niveau())
+      ajouter(m_duel.Mot(j).value_or(QString()), QStringLiteral("l'adversaire"));
+    const bool cible = k < 0 || j == k;
+    if (cible)
+      premierDuJeu = -1;
+    for (const auto &ligne : std::as_const(jeu)) {
+      if (cible && j == k && ligne.first == mot)
+        choisi = int(mots.size());
+      if (cible && premierDuJeu < 0 && (montres.isEmpty() || ligne.first == montres.first()))
+        premierDuJeu = int(mots.size());
+      mots.append(
+          {ligne.first,
+           QStringLiteral("jeu %1, %2").arg(j + 1).arg(ligne.second.join(QStringLiteral(", ")))});
+    }
+  }
+  if (choisi < 0)
+    choisi = std::max(premierDuJeu, 0);
+  FenetreDefinitions fenetre(m_plateforme, m_formes, m_littre, mots, choisi, this);
+  m_plateforme.ExecuterDialogue(fenetre);
 }
 
 void Depart::BarreBoutons_ButtonClick(const QString &cle) {
@@ -462,6 +618,8 @@ void Depart::BarreBoutons_ButtonClick(const QString &cle) {
 }
 
 bool Depart::eventFilter(QObject *objet, QEvent *evenement) {
+  if (FiltrerRecap(objet, evenement))
+    return true;
   // F1 opens the help from anywhere in the program, dialogs included.
   const auto type = evenement->type();
   if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) && objet->isWidgetType()) {
@@ -665,23 +823,75 @@ void Depart::MontrerRecap(int k) {
   RecapSolutions[k]->setText(resultat.mot);
   RecapPoints[k]->setText(resultat.points ? QString::number(*resultat.points) : QString());
 
-  const QString complet =
-      resultat.plusLongs ? Revelation::TexteComplet(*resultat.plusLongs, resultat.mot) : QString();
-  const QString court =
-      resultat.plusLongs ? Revelation::TexteCourt(*resultat.plusLongs, resultat.mot) : QString();
+  // The revealed words with their accents; the player's own word stays as
+  // he played it.
+  const Revelation::Graphie graphie = [this](const QString &mot) { return Graphie(mot); };
+  const QString complet = resultat.plusLongs
+                              ? Revelation::TexteComplet(*resultat.plusLongs, resultat.mot, graphie)
+                              : QString();
+  const QString court = resultat.plusLongs
+                            ? Revelation::TexteCourt(*resultat.plusLongs, resultat.mot, graphie)
+                            : QString();
   QLabel *meilleurs = RecapMeilleurs[k];
   meilleurs->setText(meilleurs->fontMetrics().elidedText(court, Qt::ElideRight,
                                                          meilleurs->contentsRect().width()));
+  // Reached by Tab once revealed, Enter then opening its definitions.
+  meilleurs->setFocusPolicy(resultat.plusLongs ? Qt::TabFocus : Qt::NoFocus);
   // The opponent's word, beside the player's, once the round is over.
   QLabel *adversaire = RecapAdversaire[k];
-  adversaire->setText(adversaire->fontMetrics().elidedText(m_duel.TexteCourt(k), Qt::ElideRight,
-                                                           adversaire->contentsRect().width()));
+  adversaire->setText(adversaire->fontMetrics().elidedText(
+      m_duel.TexteCourt(k, graphie), Qt::ElideRight, adversaire->contentsRect().width()));
   QString description = complet;
-  if (const QString coup = m_duel.TexteComplet(k); !coup.isEmpty())
+  if (const QString coup = m_duel.TexteComplet(k, graphie); !coup.isEmpty())
     description += (description.isEmpty() ? QString() : QStringLiteral("\n")) + coup;
   for (QLabel *cellule :
        {RecapTirages[k], RecapSolutions[k], RecapPoints[k], meilleurs, adversaire})
     Decrire(cellule, description);
+  MontrerDerniers();
+}
+
+// The last round's longest words under the recap, while their column is
+// hidden: as many as the band holds, each a link to its definition.
+void Depart::MontrerDerniers() {
+  m_dernierJeu = -1;
+  for (int k = Manche::NombreJeux - 1; k >= 0 && m_dernierJeu < 0; --k)
+    if (m_partie.Modele().ResultatJeu(k).plusLongs)
+      m_dernierJeu = k;
+  const bool visible = m_dernierJeu >= 0 && RecapMeilleurs[0]->isHidden();
+  if (visible) {
+    const Manche::Resultat &resultat = m_partie.Modele().ResultatJeu(m_dernierJeu);
+    const QFontMetrics mesure = DerniersMots->fontMetrics();
+    const int place = DerniersMots->contentsRect().width();
+    QString texte = QStringLiteral("Jeu %1, les plus longs : ").arg(m_dernierJeu + 1);
+    QString html = texte.toHtmlEscaped();
+    if (resultat.plusLongs->isEmpty()) {
+      html += QStringLiteral("aucun mot");
+    } else {
+      const QStringList mots = Revelation::Montres(*resultat.plusLongs, resultat.mot);
+      for (qsizetype i = 0; i < mots.size(); ++i) {
+        const QString ecrit = Graphie(mots.at(i));
+        const QString suite = (i ? QStringLiteral(", ") : QString()) + ecrit;
+        if (i && mesure.horizontalAdvance(texte + suite + QStringLiteral(", …")) > place) {
+          html += QStringLiteral(", …");
+          break;
+        }
+        texte += suite;
+        html += (i ? QStringLiteral(", ") : QString()) +
+                QStringLiteral("<a href=\"%1\">%2</a>").arg(mots.at(i), ecrit.toHtmlEscaped());
+      }
+    }
+    if (DerniersMots->text() != html)
+      DerniersMots->setText(html);
+    Decrire(DerniersMots,
+            Revelation::TexteComplet(*resultat.plusLongs, resultat.mot, [this](const QString &mot) {
+              return Graphie(mot);
+            }) + QStringLiteral("\nUn clic sur un mot, ou Ctrl+D, ouvre sa définition."));
+  }
+  if (DerniersMots->isHidden() == visible) {
+    DerniersMots->setVisible(visible);
+    // The notice of a mute game then keeps the band's left half.
+    Placer(AvisSon, 120, 7680, visible ? 6120 : 11775, visible ? 900 : 600);
+  }
 }
 
 // At the end of a game, its total against the best the ten draws allowed,

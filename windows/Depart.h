@@ -1,7 +1,9 @@
 #pragma once
 
 #include "data/CorrecteurBase.h"
+#include "data/FormesBase.h"
 #include "data/HistoriqueBase.h"
+#include "data/Littre.h"
 #include "data/OuvertureBase.h"
 #include "data/ResolveurBase.h"
 #include "platform/Bruitage.h"
@@ -17,6 +19,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class Annonce;
 class BarreCommandes;
@@ -65,6 +69,13 @@ public:
   // A key typed in the main window; true when it changed the word.
   bool Lettre_KeyPress(const QKeyEvent &touche);
 
+  // What the words of the game mean, `mot` of round k + 1 shown first; with
+  // k = -1, the first of the last round played. Ctrl+D, or a click on a
+  // word of the recap.
+  void ProcDefinitions(int k = -1, const QString &mot = {});
+  // How the game's words are shown, with their accents.
+  QString Graphie(const QString &mot) const { return m_formes.Graphie(mot); }
+
 protected:
   void closeEvent(QCloseEvent *evenement) override;
   bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -94,6 +105,11 @@ private:
   void EffacerBilan();
   void OuvrirEnregistre(qint16 total);
   void DisposerMeilleurs();
+  void MontrerDerniers();
+  // The round of a recap cell that leads to the definitions, and the word
+  // under `x` in it; nothing for any other control.
+  std::optional<std::pair<int, QString>> MotSous(QObject *objet, int x) const;
+  bool FiltrerRecap(QObject *objet, QEvent *evenement);
   QPointF EnPixels(double x, double y) const;
   void Form_QueryUnload();
   void Terminer();
@@ -113,6 +129,8 @@ private:
   HistoriqueBase m_historique;
   Chronique m_chronique{m_partie, m_historique, [this] { return m_plateforme.Maintenant(); }};
   Duel m_duel{m_partie, m_resolveur};
+  mutable FormesBase m_formes; // remembers the spellings already read
+  Littre m_littre;
   int m_codeSortie = 0;
   bool m_termine = false;
 
@@ -139,6 +157,10 @@ private:
   QLabel *TitreAdversaire = nullptr;
   std::array<QLabel *, 10> RecapAdversaire{};
   QLabel *AvisSon = nullptr;
+  // Under the recap when the column of the longest words has no room: the
+  // last round's, each a link to its definition.
+  QLabel *DerniersMots = nullptr;
+  int m_dernierJeu = -1;
   // Beside the dial once a game is over: the history, a click away.
   QToolButton *VoirStatistiques = nullptr;
   // What a screen reader is told as the game goes.
