@@ -16,6 +16,7 @@ import collections
 import os
 import re
 import sys
+import unicodedata
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -25,8 +26,14 @@ from bureau import verifier  # noqa: E402
 from test_manche import guide  # noqa: E402
 from test_statistiques import MANCHES, Historique  # noqa: E402
 
-COUP = re.compile(r"^L'adversaire \(Champion\) (?:a joué ([A-Z]+) : (\d+) points\."
+COUP = re.compile(r"^L'adversaire \(Champion\) (?:a joué ([A-ZÀ-ÖØ-ÞŒÆ]+) : (\d+) points\."
                   r"|n'a trouvé aucun mot\.)$")
+
+
+def sans_accents(graphie):
+    """The word as the game's list writes it: ÉTÉ gives ETE, CŒUR gives COEUR."""
+    lettres = unicodedata.normalize("NFD", graphie.replace("Œ", "OE").replace("Æ", "AE"))
+    return "".join(c for c in lettres if unicodedata.category(c) != "Mn")
 
 
 class Duel(Historique):
@@ -59,16 +66,17 @@ class Duel(Historique):
         noeud = self.cellule(k)
         tirage = self.tirages[k]
         coup = COUP.match(noeud.description.split("\n")[-1])
-        mot = coup.group(1) or ""
+        graphie = coup.group(1) or ""
+        mot = sans_accents(graphie)
         if mot:
-            verifier(noeud.nom == f"{mot} ({len(mot)})", f"the cell reads {noeud.nom!r}")
+            verifier(noeud.nom == f"{graphie} ({len(mot)})", f"the cell reads {noeud.nom!r}")
             verifier(int(coup.group(2)) == len(mot), f"points of {mot}: {coup.group(2)}")
             verifier(mot in self.mots, f"the opponent played {mot}, not a word of the list")
             verifier(not collections.Counter(mot) - collections.Counter(tirage),
                      f"{mot} is not written with {''.join(tirage)}")
         else:
             verifier(noeud.nom == "aucun mot", f"the cell reads {noeud.nom!r}")
-        print(f"  round {k + 1}: {''.join(tirage)}, the Champion plays {mot or 'nothing'}")
+        print(f"  round {k + 1}: {''.join(tirage)}, the Champion plays {graphie or 'nothing'}")
         self.coups.append(len(mot))
 
     def partie(self):

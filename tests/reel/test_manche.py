@@ -78,15 +78,25 @@ def plus_longs(mots, tirage):
     return n, sorted(m for m in possibles if len(m) == n)
 
 
-def revelation_attendue(mots, tirage, mot):
-    """The text the game gives a round's longest words, in full."""
+def graphies(mots):
+    """The accented spelling of each word that has one, from the table beside
+    the word list's folder (MOT GRAPHIE a line)."""
+    chemin = os.path.join(os.path.dirname(mots), os.pardir, "formes", "accents.txt")
+    with open(chemin, encoding="utf-8") as f:
+        return dict(ligne.split() for ligne in f if ligne.strip())
+
+
+def revelation_attendue(mots, tirage, mot, ecrits=None):
+    """The text the game gives a round's longest words, in full, each written
+    with its accents when `ecrits` gives them."""
     n, meilleurs = plus_longs(mots, tirage)
     if n == 0:
         return "Aucun mot du dictionnaire ne s'écrit avec ce tirage."
     trouve = mot in meilleurs
     montres = ([mot] + [m for m in meilleurs if m != mot] if trouve else meilleurs)[:5]
+    ecrits = ecrits or {}
     texte = f"Mots les plus longs possibles : {n} lettre{'s' if n > 1 else ''}.\n" \
-        f"{', '.join(montres)}"
+        f"{', '.join(ecrits.get(m, m) for m in montres)}"
     autres = len(meilleurs) - 5
     if autres > 0:
         texte += " et 1 autre" if autres == 1 else f" et {autres} autres"
@@ -114,6 +124,7 @@ class Partie:
         self.executable, self.base = executable, base
         with open(mots, encoding="utf-8") as f:
             self.mots = {ligne.strip() for ligne in f if ligne.strip()}
+        self.ecrits = graphies(mots)
         self.ecran = self.programme = self.dossier = None
         self.rang = -1  # the round under way, from 0
         self.score = 0
@@ -256,7 +267,7 @@ class Partie:
                            and c.etendue[1] > entete.etendue[1]), key=lambda c: c.etendue[1])
         verifier(len(cellules) > self.rang, f"{len(cellules)} rows of longest words")
         cellule = cellules[self.rang]
-        attendue = revelation_attendue(self.mots, self.tirage, self.mot)
+        attendue = revelation_attendue(self.mots, self.tirage, self.mot, self.ecrits)
         verifier(cellule.description == attendue,
                  f"longest words of row {self.rang}: {cellule.description!r}, "
                  f"expected {attendue!r}")

@@ -146,7 +146,7 @@ class Aveugle:
         self.entendu(rf"Jeu n° 1 : {len(self.mot)} points\. Mots les plus longs possibles : "
                      r"\d+ lettres?\.", "the round's points and longest words")
         self.entendu(rf"Partie terminée : {len(self.mot)} points\.", "the game's total")
-        self.entendu(r"L'adversaire \(Champion\) (a joué [A-Z]+ : \d+ points|n'a trouvé aucun "
+        self.entendu(r"L'adversaire \(Champion\) (a joué [A-ZÀ-ÖØ-ÞŒÆ]+ : \d+ points|n'a trouvé aucun "
                      r"mot)\.", "the opponent's word of the first round")
         self.entendu(rf"Partie terminée : {len(self.mot)} points\..* L'adversaire \(Champion\) a "
                      r"\d+ points : (vous gagnez !|il gagne\.|égalité\.)",
