@@ -12,6 +12,7 @@ PAQUETS=(
   libsqlcipher-dev libx11-dev               # game database, keyboard lights
   zlib1g-dev                                # dictzip texts of the dictionaries
   fonts-liberation2                         # Arial-compatible fonts
+  stardict-xmlittre                         # Littré's definitions of the words
   xvfb xauth openbox xdotool x11-utils imagemagick   # real-window tests
   dbus at-spi2-core python3-pyatspi         # reading the real window's widgets
   orca                                      # what a screen reader speaks of the game
