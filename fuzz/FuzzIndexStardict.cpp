@@ -23,6 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *donnees, size_t taille) {
     EXIGER(!mot.isEmpty() && !mot.contains('\0'));
     EXIGER(i == 0 || Stardict::Comparer(index->Mot(i - 1), mot) <= 0);
     EXIGER(!index->Chercher(mot).empty());
+    // A headword's search finds at least its own articles, and a prefix's
+    // search, whatever follows it, reads nothing out of bounds.
+    EXIGER(index->ChercherVedette(mot).size() >= index->Chercher(mot).size());
+    index->ChercherVedette(mot.first(mot.size() / 2));
   }
   return 0;
 }

@@ -4,7 +4,7 @@
 # the build folder; a finding worth keeping becomes a seed and a test.
 #
 #   bash fuzz/lancer.sh BUILD TARGET SECONDS
-#   (TARGET: wave, reglages, listemots, source, index_stardict, dictzip)
+#   (TARGET: wave, reglages, listemots, source, index_stardict, dictzip, article_littre)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 construction=$1 cible=$2 secondes=$3
