@@ -20,7 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import bureau  # noqa: E402
 from bureau import attendre, verifier  # noqa: E402
-from test_manche import guide, lettres  # noqa: E402
+from test_manche import graphies, guide, lettres  # noqa: E402
 
 PAROLE = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*\{", re.S)
 
@@ -34,6 +34,7 @@ class Aveugle:
         self.executable, self.base = executable, base
         with open(mots, encoding="utf-8") as f:
             self.mots = {ligne.strip() for ligne in f if ligne.strip()}
+        self.ecrits = graphies(mots)
         self.journal_orca = seance.chemin("orca-debug.log")
         self.ecran = self.programme = self.orca = None
         self.tirage = self.suite = self.mot = None
@@ -123,6 +124,14 @@ class Aveugle:
         time.sleep(1.5)
         self.ecran.touche("Escape")
         time.sleep(1.5)
+        # The definitions of the last round's words: the list's line, then
+        # whether the Littré has an article.
+        self.ecran.touche("ctrl+d")
+        self.attendre(lambda r: r if r.trouver(role="list", nom="Mots de la partie") else None,
+                      "the window of definitions")
+        time.sleep(2.5)
+        self.ecran.touche("Escape")
+        time.sleep(1.5)
         self.seance.processus.arreter(self.orca)
         with open(self.journal_orca, encoding="utf-8", errors="replace") as f:
             self.dit = PAROLE.findall(f.read())
@@ -152,6 +161,10 @@ class Aveugle:
                      r"\d+ points : (vous gagnez !|il gagne\.|égalité\.)",
                      "the opponent's total and who won")
         self.entendu(r"Parties jouées : 1\b", "the statistics' first figure")
+        graphie = re.escape(self.ecrits.get(self.mot, self.mot))
+        self.entendu(rf"{graphie}\s+jeu 1, votre mot", "the first word of the definitions' list")
+        self.entendu(rf"{graphie} : (un|\d+) articles? du Littré\.|Le Littré n'a pas d'article "
+                     rf"pour {graphie}\.", "whether the Littré has an article for it")
         self.entendu(r"Dernière partie : \d+\u00a0%", "the first line of the chart of shares")
 
 
@@ -170,7 +183,8 @@ def main():
                 ("the word typed, the tiles asked for with Ctrl+L", a.taper),
                 ("the round stopped and verified", a.verifier_mot),
                 ("the game left to its end", a.finir),
-                ("the statistics opened, their next tab reached by keyboard; Orca stopped",
+                ("the statistics opened, their next tab reached by keyboard; the definitions "
+                 "opened; Orca stopped",
                  a.statistiques),
                 ("Orca spoke each letter, the draw, the countdown, the word, the verdict, "
                  "the longest words and the total", a.ecouter)):
