@@ -10,13 +10,22 @@
 
 namespace {
 
+// Why a file of the dictionary does not open, in French.
+QString NonOuvert(const QFile &fichier) {
+  const QString chemin = QDir::toNativeSeparators(fichier.fileName());
+  if (!fichier.exists())
+    return QStringLiteral("%1 est absent").arg(chemin);
+  if (fichier.error() == QFileDevice::PermissionsError)
+    return QStringLiteral("la lecture de %1 n'est pas permise").arg(chemin);
+  return QStringLiteral("%1 ne peut pas être ouvert").arg(chemin);
+}
+
 // A file of the dictionary, read whole; nothing, with the reason, when it
 // cannot be.
 std::optional<QByteArray> LireTout(const QString &chemin, qint64 plafond, QString *erreur) {
   QFile fichier(chemin);
   if (!fichier.open(QIODevice::ReadOnly)) {
-    *erreur = QStringLiteral("%1 ne peut pas être ouvert (%2)")
-                  .arg(QDir::toNativeSeparators(chemin), fichier.errorString());
+    *erreur = NonOuvert(fichier);
     return std::nullopt;
   }
   if (fichier.size() > plafond) {
@@ -79,8 +88,7 @@ std::optional<Littre::Reponse> Littre::Ouvrir() {
     return panne;
   auto texte = std::make_unique<QFile>(racine + QStringLiteral(".dict.dz"));
   if (!texte->open(QIODevice::ReadOnly)) {
-    panne.erreur = QStringLiteral("%1 ne peut pas être ouvert (%2)")
-                       .arg(QDir::toNativeSeparators(texte->fileName()), texte->errorString());
+    panne.erreur = NonOuvert(*texte);
     return panne;
   }
   std::unique_ptr<Stardict::Dictzip> textes =
@@ -159,15 +167,19 @@ QString Littre::EnHtml(QByteArrayView balisage) {
   }
   if (lecteur.hasError()) {
     html.clear();
-    bool dansBalise = false;
+    // A tag is what lies between '<' and the next '>'; a '<' that no '>'
+    // closes before the next '<' is text.
     QString brut;
-    for (const QChar c : texte) {
-      if (c == u'<')
-        dansBalise = true;
-      else if (c == u'>' && dansBalise)
-        dansBalise = false;
-      else if (!dansBalise)
-        brut += c;
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+      if (texte[i] == u'<') {
+        const qsizetype fin = texte.indexOf(u'>', i);
+        const qsizetype suivant = texte.indexOf(u'<', i + 1);
+        if (fin > i && (suivant < 0 || fin < suivant)) {
+          i = fin;
+          continue;
+        }
+      }
+      brut += texte[i];
     }
     html = brut.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
                .replace(QStringLiteral("&gt;"), QStringLiteral(">"))

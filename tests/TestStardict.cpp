@@ -90,6 +90,42 @@ private Q_SLOTS:
     QVERIFY(index->Chercher("").empty());
   }
 
+  // A headword's search takes its numbered homonyms and the headwords that
+  // add its other forms after a comma, and nothing else that begins like it,
+  // whatever the case of the headwords between them.
+  void uneVedetteTrouveSesHomonymesEtSesFormes_data() {
+    QTest::addColumn<QByteArray>("mot");
+    QTest::addColumn<QByteArrayList>("articles");
+    QTest::newRow("vedette, formes, homonymes")
+        << QByteArray("TORON") << QByteArrayList{"toron", "toron, onne", "toron 1", "toron 2"};
+    QTest::newRow("mot plus long") << QByteArray("TORONS") << QByteArrayList{"torons"};
+    QTest::newRow("seulement sous une forme") << QByteArray("RENAL") << QByteArrayList{"rénal"};
+    QTest::newRow("début d'une vedette") << QByteArray("TORO") << QByteArrayList{};
+    QTest::newRow("vide") << QByteArray() << QByteArrayList{};
+  }
+  void uneVedetteTrouveSesHomonymesEtSesFormes() {
+    QFETCH(QByteArray, mot);
+    QFETCH(QByteArrayList, articles);
+    const StardictEssai::Articles dictionnaire = {
+        {"RENAL, ALE", "rénal"}, {"TORON", "toron"},       {"TORON, ONNE", "toron, onne"},
+        {"TORON-X", "toron-x"},  {"TORON.1", "toron 1"},   {"toron.1b", "minuscules"},
+        {"TORON.2", "toron 2"},  {"TORON.A", "toron a"},   {"TORONNER", "toronner"},
+        {"TORONS", "torons"},    {"TORONS.", "point seul"}};
+    const StardictEssai::Dictionnaire d = StardictEssai::Fabriquer(dictionnaire);
+    QString erreur;
+    const std::optional<Index> index = Index::Lire(d.idx, 32, qint64(dictionnaire.size()), &erreur);
+    QVERIFY2(index, qPrintable(erreur));
+    const auto texte = Ouvrir(d.dz, &erreur);
+    QVERIFY2(texte, qPrintable(erreur));
+    QByteArrayList lus;
+    for (const Index::Article &place : index->ChercherVedette(mot)) {
+      const std::optional<QByteArray> lu = texte->Lire(place.debut, place.taille, &erreur);
+      QVERIFY2(lu, qPrintable(erreur));
+      lus << *lu;
+    }
+    QCOMPARE(lus, articles);
+  }
+
   // Each damage is refused with its reason, and a read beyond the text is
   // refused too.
   void unDictionnaireAbimeEstRefuseAvecSaRaison_data() {
