@@ -169,10 +169,17 @@ QString Littre::EnHtml(QByteArrayView balisage) {
     html.clear();
     // A tag is what lies between '<' and the next '>'; a '<' that no '>'
     // closes before the next '<' is text.
+    // Each search starts where the last ended: a text of many '<' costs
+    // no more than its length.
     QString brut;
+    qsizetype fin = -1;
+    bool plusDeFin = false;
     for (qsizetype i = 0; i < texte.size(); ++i) {
       if (texte[i] == u'<') {
-        const qsizetype fin = texte.indexOf(u'>', i);
+        if (!plusDeFin && fin < i) {
+          fin = texte.indexOf(u'>', i);
+          plusDeFin = fin < 0;
+        }
         const qsizetype suivant = texte.indexOf(u'<', i + 1);
         if (fin > i && (suivant < 0 || fin < suivant)) {
           i = fin;
