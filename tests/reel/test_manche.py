@@ -124,7 +124,8 @@ class Partie:
         self.executable, self.base = executable, base
         with open(mots, encoding="utf-8") as f:
             self.mots = {ligne.strip() for ligne in f if ligne.strip()}
-        self.ecrits = graphies(mots)
+        # No list, no words to judge, and no spellings either.
+        self.ecrits = graphies(mots) if mots != os.devnull else {}
         self.ecran = self.programme = self.dossier = None
         self.rang = -1  # the round under way, from 0
         self.score = 0
