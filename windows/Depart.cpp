@@ -3,6 +3,7 @@
 #include "data/ErreurBase.h"
 #include "data/MoteurBase.h"
 #include "platform/Plateforme.h"
+#include "rules/MotsJoues.h"
 #include "rules/Preferences.h"
 #include "rules/Reglages.h"
 #include "rules/Revelation.h"
@@ -257,7 +258,8 @@ void Depart::CreerControles() {
   DerniersMots->setFocusPolicy(Qt::TabFocus);
   DerniersMots->hide();
   connect(DerniersMots, &QLabel::linkActivated, this, [this](const QString &mot) {
-    m_partie.Executer([this, mot] { ProcDefinitions(m_dernierJeu, mot); });
+    m_partie.Executer(
+        [this, mot] { ProcDefinitions(MotsJoues::DernierRevele(m_partie.Modele()), mot); });
   });
 
   m_annonce = new Annonce(m_surface);
@@ -566,48 +568,8 @@ bool Depart::FiltrerRecap(QObject *objet, QEvent *evenement) {
 }
 
 void Depart::ProcDefinitions(int k, const QString &mot) {
-  // Every word of the rounds played, where it came from beside it; shown
-  // first, the word asked for, else the first revealed word of its round,
-  // or of the last round.
-  QList<FenetreDefinitions::Mot> mots;
-  int choisi = -1, premierDuJeu = -1;
-  for (int j = 0; j < Manche::NombreJeux; ++j) {
-    const Manche::Resultat &resultat = m_partie.Modele().ResultatJeu(j);
-    if (!resultat.plusLongs)
-      continue;
-    QList<std::pair<QString, QStringList>> jeu;
-    const auto ajouter = [&jeu](const QString &m, const QString &role) {
-      if (m.isEmpty())
-        return;
-      for (auto &deja : jeu)
-        if (deja.first == m) {
-          deja.second << role;
-          return;
-        }
-      jeu.append({m, {role}});
-    };
-    ajouter(resultat.mot, QStringLiteral("votre mot"));
-    const QStringList montres = Revelation::Montres(*resultat.plusLongs, resultat.mot);
-    for (const QString &plusLong : montres)
-      ajouter(plusLong, QStringLiteral("un des plus longs"));
-    if (m_duel.Niveau())
-      ajouter(m_duel.Mot(j).value_or(QString()), QStringLiteral("l'adversaire"));
-    const bool cible = k < 0 || j == k;
-    if (cible)
-      premierDuJeu = -1;
-    for (const auto &ligne : std::as_const(jeu)) {
-      if (cible && j == k && ligne.first == mot)
-        choisi = int(mots.size());
-      if (cible && premierDuJeu < 0 && (montres.isEmpty() || ligne.first == montres.first()))
-        premierDuJeu = int(mots.size());
-      mots.append(
-          {ligne.first,
-           QStringLiteral("jeu %1, %2").arg(j + 1).arg(ligne.second.join(QStringLiteral(", ")))});
-    }
-  }
-  if (choisi < 0)
-    choisi = std::max(premierDuJeu, 0);
-  FenetreDefinitions fenetre(m_plateforme, m_formes, m_littre, mots, choisi, this);
+  const MotsJoues::Liste liste = MotsJoues::Lister(m_partie.Modele(), m_duel, k, mot);
+  FenetreDefinitions fenetre(m_plateforme, m_formes, m_littre, liste.mots, liste.choisi, this);
   m_plateforme.ExecuterDialogue(fenetre);
 }
 
@@ -853,16 +815,13 @@ void Depart::MontrerRecap(int k) {
 // The last round's longest words under the recap, while their column is
 // hidden: as many as the band holds, each a link to its definition.
 void Depart::MontrerDerniers() {
-  m_dernierJeu = -1;
-  for (int k = Manche::NombreJeux - 1; k >= 0 && m_dernierJeu < 0; --k)
-    if (m_partie.Modele().ResultatJeu(k).plusLongs)
-      m_dernierJeu = k;
-  const bool visible = m_dernierJeu >= 0 && RecapMeilleurs[0]->isHidden();
+  const int dernier = MotsJoues::DernierRevele(m_partie.Modele());
+  const bool visible = dernier >= 0 && RecapMeilleurs[0]->isHidden();
   if (visible) {
-    const Manche::Resultat &resultat = m_partie.Modele().ResultatJeu(m_dernierJeu);
+    const Manche::Resultat &resultat = m_partie.Modele().ResultatJeu(dernier);
     const QFontMetrics mesure = DerniersMots->fontMetrics();
     const int place = DerniersMots->contentsRect().width();
-    QString texte = QStringLiteral("Jeu %1, les plus longs : ").arg(m_dernierJeu + 1);
+    QString texte = QStringLiteral("Jeu %1, les plus longs : ").arg(dernier + 1);
     QString html = texte.toHtmlEscaped();
     if (resultat.plusLongs->isEmpty()) {
       html += QStringLiteral("aucun mot");

@@ -160,7 +160,6 @@ private:
   // Under the recap when the column of the longest words has no room: the
   // last round's, each a link to its definition.
   QLabel *DerniersMots = nullptr;
-  int m_dernierJeu = -1;
   // Beside the dial once a game is over: the history, a click away.
   QToolButton *VoirStatistiques = nullptr;
   // What a screen reader is told as the game goes.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Littre.h"
+#include "rules/MotsJoues.h"
 
 #include <QDialog>
 #include <QList>
@@ -25,10 +26,7 @@ class FenetreDefinitions : public QDialog {
   Q_OBJECT
 
 public:
-  struct Mot {
-    QString mot;  // as the game knows it, in capitals without accents
-    QString role; // where it comes from: "jeu 3, votre mot"
-  };
+  using Mot = MotsJoues::Mot;
 
   FenetreDefinitions(Plateforme &plateforme, FormesBase &formes, Littre &littre,
                      const QList<Mot> &mots, int choisi, QWidget *parent = nullptr);
